@@ -1,0 +1,31 @@
+#include "files/error_box.h"
+
+#include <new>
+
+namespace beditor {
+
+std::string ErrorBoxText(const std::string& message) {
+  if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
+  return message;
+}
+
+void ShowErrorBox(Dialogs& dialogs, const std::string& message) {
+  dialogs.ShowSystemMessage(QString::fromStdString(ErrorBoxText(message)), kApplicationTitle,
+                            kMessageOk | kMessageIconError);
+}
+
+void ShowCurrentError(Dialogs& dialogs) {
+  // Showing a box may itself fail (no memory); nothing more can be done then.
+  try {
+    try {
+      throw;
+    } catch (const std::exception& error) {
+      ShowErrorBox(dialogs, error.what());
+    } catch (...) {
+      ShowErrorBox(dialogs, "Unknown error");
+    }
+  } catch (...) {
+  }
+}
+
+}  // namespace beditor

@@ -1,0 +1,30 @@
+#include "files/file_access.h"
+
+#include <system_error>
+
+namespace beditor {
+
+std::string TrimSystemText(std::string text) {
+  while (!text.empty()) {
+    const auto last = static_cast<unsigned char>(text.back());
+    if (last > ' ' && last != '.') break;
+    text.pop_back();
+  }
+  return text;
+}
+
+std::string AbsolutePathText(const std::filesystem::path& path) {
+  std::error_code error;
+  std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  if (error) absolute = path;
+  const auto text = absolute.lexically_normal().u8string();
+  return std::string(text.begin(), text.end());
+}
+
+bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code error;
+  const bool same = std::filesystem::equivalent(a, b, error);
+  return !error && same;
+}
+
+}  // namespace beditor

@@ -1,0 +1,51 @@
+#pragma once
+// The operating system's file services, as the program uses them. The *_posix.cpp and
+// *_windows.cpp files beside this one implement them; CMake picks one.
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace beditor {
+
+// The whole file, byte for byte. Throws FileOpenError (missing, unreadable, a folder).
+std::string ReadWholeFile(const std::filesystem::path& path);
+
+// Replaces the file with exactly these bytes. The bytes go to a temporary file in the same
+// folder that is moved over the target only once everything was written and flushed, so a
+// failure never damages the former file and leaves no temporary file behind.
+// Throws FileCreateError (cannot create) or StreamWriteError (not every byte was written).
+void ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes);
+
+// The program folder: the folder of the running executable.
+std::filesystem::path ProgramFolder();
+
+// The running executable's full path.
+std::filesystem::path ExecutablePath();
+
+// True when the path names an existing entry that is not a folder.
+bool IsExistingFile(const std::filesystem::path& path);
+
+// Names (without folder) of every entry of `folder` whose name matches the wildcard
+// `pattern` ("*" and "?"), in the order the system lists them; folders and hidden entries
+// included. A missing folder gives no names.
+std::vector<std::filesystem::path> ListFolder(const std::filesystem::path& folder,
+                                              const std::string& pattern);
+
+// Deletes the file; a failure is silent.
+void RemoveFile(const std::filesystem::path& path);
+
+// True when both paths name the same existing file.
+bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// The path as the file messages show it: absolute, with "." and ".." resolved.
+std::string AbsolutePathText(const std::filesystem::path& path);
+
+// The system's description of an error number, without trailing blanks, control
+// characters or full stops.
+std::string SystemErrorText(int errorNumber);
+
+// The trimming rule of SystemErrorText, for any text.
+std::string TrimSystemText(std::string text);
+
+}  // namespace beditor

@@ -1,0 +1,35 @@
+#include "files/windows_1252.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace beditor {
+
+QString Windows1252ToQString(std::string_view bytes) {
+  QStringDecoder decode("windows-1252");
+  return decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+std::string QStringToWindows1252(const QString& text) {
+  QStringEncoder encode("windows-1252");
+  QByteArray bytes = encode(text);
+  // Qt's encoder marks characters it cannot map with the SUB byte.
+  bytes.replace('\x1A', '?');
+  return bytes.toStdString();
+}
+
+std::string Windows1252ToUtf8(std::string_view bytes) {
+  return Windows1252ToQString(bytes).toStdString();
+}
+
+QString FirstLineOf(const QString& text) {
+  qsizetype end = 0;
+  while (end < text.size()) {
+    const QChar c = text.at(end);
+    if (c == u'\r' || c == u'\n' || c == QChar(0)) break;
+    ++end;
+  }
+  return text.left(end);
+}
+
+}  // namespace beditor
