@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "files/file_access.h"
+#include "files/windows_1252.h"
+#include "support/temp_folder.h"
+
+namespace beditor {
+namespace {
+
+using test::TempFolder;
+using test::WriteBytes;
+
+TEST(FileAccess, ExistingFileMeansAFileNotAFolder) {
+  TempFolder folder;
+  WriteBytes(folder / "a.txt", "");
+  std::filesystem::create_directory(folder / "dir.txt");
+  EXPECT_TRUE(IsExistingFile(folder / "a.txt"));
+  EXPECT_FALSE(IsExistingFile(folder / "dir.txt"));
+  EXPECT_FALSE(IsExistingFile(folder / "none.txt"));
+}
+
+TEST(FileAccess, ListFolderReturnsEveryMatchingEntryKind) {
+  TempFolder folder;
+  for (const char* name : {"Alpha.txt", "Beta.txt", "notes.doc", ".hidden.txt"}) WriteBytes(folder / name, "");
+  std::filesystem::create_directory(folder / "Club.txt");
+  auto names = ListFolder(folder.Path(), "*.txt");
+  std::vector<std::string> sorted;
+  for (const auto& name : names) sorted.push_back(name.string());
+  std::sort(sorted.begin(), sorted.end());
+  EXPECT_EQ(sorted, (std::vector<std::string>{".hidden.txt", "Alpha.txt", "Beta.txt", "Club.txt"}));
+  EXPECT_TRUE(ListFolder(folder / "missing", "*.txt").empty());
+}
+
+TEST(FileAccess, RemoveFileIsSilentAndSameFileSeesThroughPaths) {
+  TempFolder folder;
+  WriteBytes(folder / "a.txt", "x");
+  EXPECT_TRUE(IsSameFile(folder / "a.txt", folder.Path() / "." / "a.txt"));
+  EXPECT_FALSE(IsSameFile(folder / "a.txt", folder / "b.txt"));
+  RemoveFile(folder / "a.txt");
+  RemoveFile(folder / "a.txt");
+  EXPECT_FALSE(IsExistingFile(folder / "a.txt"));
+}
+
+TEST(FileAccess, ProgramFolderHoldsTheRunningExecutable) {
+  EXPECT_TRUE(IsExistingFile(ExecutablePath()));
+  EXPECT_EQ(ProgramFolder(), ExecutablePath().parent_path());
+}
+
+TEST(Windows1252, ConvertsAtTheWidgetBoundary) {
+  EXPECT_EQ(Windows1252ToQString("Motivaci\xF3n"), QString::fromUtf8("Motivación"));
+  EXPECT_EQ(Windows1252ToQString("\x80"), QString::fromUtf8("€"));
+  EXPECT_EQ(QStringToWindows1252(QString::fromUtf8("Puños €")), "Pu\xF1os \x80");
+  EXPECT_EQ(QStringToWindows1252(QString::fromUtf8("Łódź 日本")), "?\xF3" "d? ??");
+  EXPECT_EQ(FirstLineOf(QStringLiteral("Ana\r\nSouza")), "Ana");
+  EXPECT_EQ(FirstLineOf(QStringLiteral("Ana\nSouza")), "Ana");
+  EXPECT_EQ(FirstLineOf(QString("A") + QChar(0) + "B"), "A");
+  EXPECT_EQ(FirstLineOf(QStringLiteral("plain")), "plain");
+}
+
+}  // namespace
+}  // namespace beditor

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+
+#include "files/file_errors.h"
+#include "files/line_list.h"
+#include "support/temp_folder.h"
+
+namespace beditor {
+namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteBytes;
+
+struct SplitCase {
+  std::string bytes;
+  std::vector<std::string> lines;
+};
+
+TEST(SplitLines, FollowsTheLineBreakTable) {
+  const std::vector<SplitCase> cases = {
+      {"", {}},
+      {"A\r\nB", {"A", "B"}},
+      {"A\r\nB\r\n", {"A", "B"}},
+      {"A\nB", {"A", "B"}},
+      {"A\rB", {"A", "B"}},
+      {"A\r\n\r\n", {"A", ""}},
+      {"A\n\rB", {"A", "", "B"}},
+      {"A\r\r\nB", {"A", "", "B"}},
+      {"\r\n", {""}},
+      {"\r\nA", {"", "A"}},
+      {std::string("A\0B\r\nZ", 6), {"A"}},
+      {std::string("\0A", 2), {}},
+      {"\xEF\xBB\xBF" "ES\r\n", {"\xEF\xBB\xBF" "ES"}},
+      {" \tA \t\r\n", {" \tA \t"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SplitLines(c.bytes), c.lines) << testing::PrintToString(c.bytes);
+}
+
+TEST(JoinLines, EndsEveryLineWithCrLf) {
+  EXPECT_EQ(JoinLines({}), "");
+  EXPECT_EQ(JoinLines({""}), "\r\n");
+  EXPECT_EQ(JoinLines({"A", "", "B"}), "A\r\n\r\nB\r\n");
+}
+
+TEST(LineList, IndexErrorsNameTheIndexAndNeverExtend) {
+  LineList list({"a", "b"});
+  EXPECT_EQ(list.LineAt(1), "b");
+  for (int bad : {-1, 2, 100}) {
+    try {
+      list.LineAt(bad);
+      FAIL() << bad;
+    } catch (const ListIndexError& error) {
+      EXPECT_EQ(std::string(error.what()), "List index out of bounds (" + std::to_string(bad) + ")");
+    }
+    EXPECT_THROW(list.ReplaceLine(bad, "x"), ListIndexError);
+  }
+  EXPECT_EQ(list.LineCount(), 2);
+  EXPECT_EQ(list.AppendLine("c"), 2);
+  list.ReplaceLine(2, "C");
+  EXPECT_EQ(list.Lines(), (std::vector<std::string>{"a", "b", "C"}));
+  EXPECT_THROW(LineList().LineAt(0), ListIndexError);
+}
+
+TEST(LineList, RoundTripsCrLfFilesAndNormalisesOthers) {
+  TempFolder folder;
+  const auto path = folder / "f.txt";
+  WriteBytes(path, "A\r\n\r\n\xF3\r\n\r\n");
+  LineList list;
+  list.LoadLines(path);
+  EXPECT_EQ(list.Lines(), (std::vector<std::string>{"A", "", "\xF3", ""}));
+  list.SaveLines(path);
+  EXPECT_EQ(ReadBytes(path), "A\r\n\r\n\xF3\r\n\r\n");
+
+  WriteBytes(path, "x\ny\rz");
+  list.LoadLines(path);
+  list.SaveLines(path);
+  EXPECT_EQ(ReadBytes(path), "x\r\ny\r\nz\r\n");
+
+  LineList().SaveLines(path);
+  EXPECT_EQ(ReadBytes(path), "");
+}
+
+TEST(LineList, FailedLoadKeepsTheListAndNamesTheFile) {
+  TempFolder folder;
+  LineList list({"kept"});
+  for (const auto& path : {folder / "missing.txt", folder.Path()}) {
+    try {
+      list.LoadLines(path);
+      FAIL();
+    } catch (const FileOpenError& error) {
+      const std::string message = error.what();
+      EXPECT_EQ(message.rfind("Cannot open file \"" + path.lexically_normal().string() + "\". ", 0), 0u)
+          << message;
+      EXPECT_NE(message.back(), '.');
+      EXPECT_NE(message.back(), ' ');
+    }
+    EXPECT_EQ(list.Lines(), std::vector<std::string>{"kept"});
+  }
+}
+
+TEST(LineList, FailedCreateLeavesTheFormerFile) {
+  TempFolder folder;
+  const auto readOnly = folder / "ro.txt";
+  WriteBytes(readOnly, "old\r\n");
+  std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
+  const LineList list({"new"});
+  const std::vector<std::filesystem::path> refused = {folder / "no" / "such.txt", readOnly, folder.Path()};
+  for (const auto& path : refused) {
+    try {
+      list.SaveLines(path);
+      FAIL() << path;
+    } catch (const FileCreateError& error) {
+      EXPECT_EQ(std::string(error.what()).rfind("Cannot create file \"", 0), 0u);
+    }
+  }
+  EXPECT_EQ(ReadBytes(readOnly), "old\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+}
+
+// Writes in a child whose file-size limit is smaller than the new content: a real short
+// write. Returns the child's exit code: 0 saved, 1 StreamWriteError, 2 anything else.
+int SaveUnderSizeLimit(const std::filesystem::path& path, const LineList& list, rlim_t limit) {
+  const pid_t child = fork();
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit small{limit, limit};
+    setrlimit(RLIMIT_FSIZE, &small);
+    try {
+      list.SaveLines(path);
+      _exit(0);
+    } catch (const StreamWriteError& error) {
+      _exit(std::string(error.what()) == "Stream write error" ? 1 : 2);
+    } catch (...) {
+      _exit(2);
+    }
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 3;
+}
+
+TEST(LineList, ShortWriteKeepsTheFormerFileAndLeavesNoTemporary) {
+  TempFolder folder;
+  const auto path = folder / "fighter.txt";
+  WriteBytes(path, "old content\r\n");
+  const LineList big({std::string(64 * 1024, 'x')});
+  EXPECT_EQ(SaveUnderSizeLimit(path, big, 4096), 1);
+  EXPECT_EQ(ReadBytes(path), "old content\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+
+  EXPECT_EQ(SaveUnderSizeLimit(path, LineList({"fits"}), 4096), 0);
+  EXPECT_EQ(ReadBytes(path), "fits\r\n");
+}
+
+}  // namespace
+}  // namespace beditor
