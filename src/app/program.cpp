@@ -2,19 +2,30 @@
 
 #include <csignal>
 
+#include "app/qt_dialogs.h"
+#include "editor/tform1.h"
+#include "evaluation/tform2.h"
+#include "files/argument_splitter.h"
+#include "files/file_access.h"
 #include "widgets/tahoma_font.h"
 
 namespace beditor {
 
-int RunProgram(QApplication& application, int /*argc*/, char** /*argv*/) {
+int RunProgram(QApplication& application, int argc, char** argv) {
 #ifdef SIGXFSZ
   // A file-size limit must surface as a failed write, not end the program.
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
   QApplication::setApplicationName(QStringLiteral("BEditor"));
-  QApplication::setApplicationDisplayName(QStringLiteral("BEditor"));
   InstallTahoma();
-  return application.exec();
+
+  QtDialogs dialogs;
+  TForm1 form1(ProgramFolder(), ProgramArguments::FromProcess(argc, argv), dialogs);
+  TForm2 form2(form1.Abilities(), form1.CaptionLines(), dialogs, &form1);
+  form1.SetEvaluationWindow(&form2);
+  form1.ShowFirstTime();
+  application.exec();
+  return 0;
 }
 
 }  // namespace beditor

@@ -1,0 +1,56 @@
+#include "editor/caption_label.h"
+
+#include <QEvent>
+
+namespace beditor {
+
+CaptionLabel::CaptionLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Active, QPalette::WindowText, Qt::white);
+  palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::white);
+  palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(160, 160, 160));
+  setPalette(palette);
+  setAutoFillBackground(false);
+  setAttribute(Qt::WA_TranslucentBackground);
+  adjustSize();
+}
+
+void CaptionLabel::AttachTo(QWidget* box, Side side) {
+  box_ = box;
+  side_ = side;
+  setBuddy(box);
+  box->installEventFilter(this);
+  Place();
+}
+
+void CaptionLabel::SetCaption(const QString& text) {
+  setText(text);
+  adjustSize();
+  Place();
+}
+
+void CaptionLabel::Place() {
+  if (!box_) return;
+  const QRect box = box_->geometry();
+  if (side_ == Side::Above) {
+    move(box.left(), box.top() - height() - 3);
+  } else if (side_ == Side::Left) {
+    move(box.left() - width() - 3, box.top() + (box.height() - height()) / 2);
+  }
+}
+
+bool CaptionLabel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == box_) {
+    switch (event->type()) {
+      case QEvent::EnabledChange: setEnabled(box_->isEnabled()); break;
+      case QEvent::ShowToParent: show(); break;
+      case QEvent::HideToParent: hide(); break;
+      case QEvent::Move:
+      case QEvent::Resize: Place(); break;
+      default: break;
+    }
+  }
+  return QLabel::eventFilter(watched, event);
+}
+
+}  // namespace beditor

@@ -1,0 +1,32 @@
+#pragma once
+// The white caption label of a control, drawn transparent over the background picture.
+// A text box's label follows its box: it is placed by the label rule again whenever its
+// caption changes size, and greys and hides with the box.
+#include <QLabel>
+#include <QPointer>
+
+namespace beditor {
+
+class CaptionLabel : public QLabel {
+  Q_OBJECT
+ public:
+  enum class Side { None, Above, Left };
+
+  CaptionLabel(const QString& text, QWidget* parent);
+
+  // Places the label above or to the left of `box` and makes it follow the box's state.
+  void AttachTo(QWidget* box, Side side);
+
+  void SetCaption(const QString& text);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Place();
+
+  QPointer<QWidget> box_;
+  Side side_ = Side::None;
+};
+
+}  // namespace beditor

@@ -1,0 +1,271 @@
+// The editor window's controls: built from the layout table, in tab order.
+#include "editor/tform1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QScreen>
+
+#include "editor/caption_label.h"
+#include "editor/clickable_image.h"
+#include "editor/fighter_record.h"
+#include "editor/single_line_edit.h"
+#include "evaluation/tform2.h"
+#include "files/error_box.h"
+#include "files/windows_1252.h"
+#include "resources/editor_layout.h"
+#include "widgets/gradient_button.h"
+#include "widgets/stat_spin_edit.h"
+#include "widgets/tahoma_font.h"
+
+namespace beditor {
+namespace {
+
+QString Designed(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace
+
+TForm1::TForm1(std::filesystem::path programFolder, ProgramArguments arguments, Dialogs& dialogs,
+               QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      programFolder_(std::move(programFolder)),
+      arguments_(std::move(arguments)),
+      dialogs_(dialogs) {
+  BuildControls();
+  ConnectHandlers();
+  FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BuildControls() {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(Designed(layout::kWindowCaption));
+  setAccessibleName(windowTitle());
+  setFixedSize(layout::kClientWidth, layout::kClientHeight);
+  setFont(TahomaFont(11));
+  QPalette face = palette();
+  face.setColor(QPalette::Window, face.color(QPalette::Button));
+  setPalette(face);
+  setAutoFillBackground(true);
+  // Pick-only lists search by typed prefix; a pause this long starts a new search.
+  QApplication::setKeyboardInputInterval(500);
+
+  imFondo = new QLabel(this);
+  imFondo->setObjectName(QStringLiteral("imFondo"));
+  imFondo->setGeometry(rect());
+  imFondo->setScaledContents(true);
+  imFondo->lower();
+
+  BuildTextBoxes();
+  BuildAbilityBoxes();
+  BuildChoiceBoxes();
+  BuildCommandButtons();
+
+  imIdioma = new ClickableImage(this);
+  imIdioma->setObjectName(QString::fromLatin1(layout::kLanguageFlag.name));
+  imIdioma->setGeometry(layout::kLanguageFlag.left, layout::kLanguageFlag.top,
+                        layout::kLanguageFlag.width, layout::kLanguageFlag.height);
+  imIdioma->hide();
+
+  lbPlayDirty = new CaptionLabel(Designed(layout::kPlayDirtyCaption), this);
+  lbPlayDirty->setObjectName(QString::fromLatin1(layout::kPlayDirtyLabel.name));
+  lbPlayDirty->move(layout::kPlayDirtyLabel.left, layout::kPlayDirtyLabel.top);
+  lbPlayDirty->hide();
+  captionSetters_[layout::kPlayDirtyCaptionLine] = [this](const QString& text) { lbPlayDirty->SetCaption(text); };
+
+  // Keyboard order follows the layout's tab column.
+  std::map<int, QWidget*> byTab;
+  for (const auto& box : layout::kTextBoxes) byTab[box.tab] = findChild<QWidget*>(QString::fromLatin1(box.name));
+  for (const auto& box : layout::kAbilityBoxes) byTab[box.tab] = findChild<QWidget*>(QString::fromLatin1(box.name));
+  for (const auto& box : layout::kChoiceBoxes) byTab[box.tab] = findChild<QWidget*>(QString::fromLatin1(box.name));
+  QWidget* previous = nullptr;
+  for (const auto& [tab, widget] : byTab) {
+    if (previous) setTabOrder(previous, widget);
+    previous = widget;
+  }
+}
+
+void TForm1::BuildTextBoxes() {
+  QLineEdit** const members[] = {&edNombre, &edNombreCorto, &edEstatura, &edPeso,
+                                 &lbNacionalidad, &lbFechaNac, &edSherdog};
+  for (std::size_t i = 0; i < layout::kTextBoxes.size(); ++i) {
+    const auto& spec = layout::kTextBoxes[i];
+    auto* box = new SingleLineEdit(this);
+    box->setObjectName(QString::fromLatin1(spec.name));
+    box->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    auto* label = new CaptionLabel(Designed(spec.label), this);
+    label->setObjectName(QString::fromLatin1(spec.name) + QStringLiteral("Label"));
+    label->AttachTo(box, spec.side == layout::LabelSide::Above ? CaptionLabel::Side::Above
+                                                               : CaptionLabel::Side::Left);
+    captionSetters_[spec.captionLine] = [label](const QString& text) { label->SetCaption(text); };
+    *members[i] = box;
+    textBoxes_.push_back(box);
+  }
+}
+
+void TForm1::BuildAbilityBoxes() {
+  StatSpinEdit** const members[] = {&spPunch, &spKick, &spStrenght, &spClinch, &spAgility, &spDodge,
+                                    &spMotivation, &spTD, &spTDDef, &spGnP, &spGroundGame, &spSub,
+                                    &spSubDef, &spStamina, &spFortitude, &spPace, &spAgressivity, &spKORes};
+  for (std::size_t i = 0; i < layout::kAbilityBoxes.size(); ++i) {
+    const auto& spec = layout::kAbilityBoxes[i];
+    auto* box = new StatSpinEdit(this);
+    box->setObjectName(QString::fromLatin1(spec.name));
+    box->setGeometry(spec.left, spec.top, layout::kAbilityWidth, layout::kAbilityHeight);
+    box->SetTag(spec.line);
+    auto* label = new CaptionLabel(Designed(spec.label), this);
+    label->setObjectName(QString::fromLatin1(spec.labelName));
+    label->move(spec.labelLeft, spec.labelTop);
+    label->setBuddy(box);
+    captionSetters_[spec.captionLine] = [label](const QString& text) { label->SetCaption(text); };
+    *members[i] = box;
+    abilityBoxes_[i] = box;
+  }
+}
+
+void TForm1::BuildChoiceBoxes() {
+  QComboBox** const members[] = {&cbGamePlan, &cbGroundGPlan, &cbClinchGPlan, &cbTeam,
+                                 &cbCatPeso, &cbJuegoSucio, &cbFancyStrikes, &cbFancySubs};
+  for (std::size_t i = 0; i < layout::kChoiceBoxes.size(); ++i) {
+    const auto& spec = layout::kChoiceBoxes[i];
+    auto* box = new QComboBox(this);
+    box->setObjectName(QString::fromLatin1(spec.name));
+    box->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    box->setMaxVisibleItems(8);
+    auto* label = new CaptionLabel(Designed(spec.label), this);
+    label->setObjectName(QString::fromLatin1(spec.labelName));
+    label->move(spec.labelLeft, spec.labelTop);
+    label->setBuddy(box);
+    if (spec.captionLine >= 0)
+      captionSetters_[spec.captionLine] = [label](const QString& text) { label->SetCaption(text); };
+    *members[i] = box;
+    choiceBoxes_.push_back(box);
+  }
+  cbTeam->setEditable(true);
+  cbTeam->setLineEdit(new SingleLineEdit(cbTeam));
+  cbTeam->setInsertPolicy(QComboBox::NoInsert);
+
+  const auto fill = [](QComboBox* box, const auto& entries) {
+    for (const char* entry : entries) box->addItem(QString::fromUtf8(entry));
+    box->setCurrentIndex(-1);
+  };
+  fill(cbGamePlan, layout::kGamePlans);
+  fill(cbGroundGPlan, layout::kGroundGamePlans);
+  fill(cbClinchGPlan, layout::kClinchGamePlans);
+  fill(cbFancyStrikes, layout::kFancyChoices);
+  fill(cbFancySubs, layout::kFancyChoices);
+  fill(cbCatPeso, layout::kBuiltInWeights);
+  cbTeam->setCurrentIndex(-1);
+  for (auto* labelName : {"lbFancySt", "lbFancySubs"})
+    findChild<QLabel*>(QString::fromLatin1(labelName))->setCursor(Qt::PointingHandCursor);
+}
+
+void TForm1::BuildCommandButtons() {
+  GradientButton** const members[] = {&CmdButton4, &CmdButton2, &CmdButton1,
+                                      &CmdButton5, &CmdButton3, &btCambiarEditor};
+  const QFont font = TahomaFont(11, true);
+  for (std::size_t i = 0; i < layout::kCommandButtons.size(); ++i) {
+    const auto& spec = layout::kCommandButtons[i];
+    auto* button = new GradientButton(this);
+    button->setObjectName(QString::fromLatin1(spec.name));
+    button->setGeometry(spec.left, spec.top, spec.width, layout::kCommandButtonHeight);
+    button->SetCaption(Designed(spec.caption));
+    button->OnError = [this](std::exception_ptr error) {
+      try {
+        std::rethrow_exception(error);
+      } catch (...) {
+        ShowCurrentError(dialogs_);
+      }
+    };
+    if (spec.captionLine >= 0)
+      captionSetters_[spec.captionLine] = [button](const QString& text) { button->SetCaption(text); };
+    *members[i] = button;
+  }
+}
+
+void TForm1::ConnectHandlers() {
+  const auto onText = [this](QLineEdit* box, void (TForm1::*handler)()) {
+    connect(box, &QLineEdit::textChanged, this, [this, handler] { Guarded([&] { (this->*handler)(); }); });
+  };
+  onText(edNombre, &TForm1::edNombreChange);
+  onText(edNombreCorto, &TForm1::edNombreCortoChange);
+  onText(edEstatura, &TForm1::edEstaturaChange);
+  onText(edPeso, &TForm1::edPesoChange);
+  onText(lbNacionalidad, &TForm1::lbNacionalidadChange);
+  onText(lbFechaNac, &TForm1::lbFechaNacChange);
+  onText(edSherdog, &TForm1::edSherdogChange);
+
+  for (StatSpinEdit* box : abilityBoxes_)
+    box->OnChange = [this](StatSpinEdit* changed) { Guarded([&] { spPunchChange(changed); }); };
+
+  // Only the user's picks notify; a position selected by code does not.
+  const auto onPick = [this](QComboBox* box, void (TForm1::*handler)()) {
+    connect(box, &QComboBox::activated, this, [this, handler] { Guarded([&] { (this->*handler)(); }); });
+  };
+  onPick(cbGamePlan, &TForm1::cbGamePlanChange);
+  onPick(cbCatPeso, &TForm1::cbCatPesoChange);
+  onPick(cbGroundGPlan, &TForm1::cbGroundGPlanChnge);
+  onPick(cbFancyStrikes, &TForm1::cbFancyStrikesChange);
+  onPick(cbFancySubs, &TForm1::cbFancySubsChange);
+  onPick(cbJuegoSucio, &TForm1::cbJuegoSucioChange);
+  onPick(cbClinchGPlan, &TForm1::cbClinchGPlanChange);
+  onPick(cbTeam, &TForm1::cbTeamChange);
+  connect(cbTeam->lineEdit(), &QLineEdit::textEdited, this, [this] { Guarded([&] { cbTeamChange(); }); });
+
+  CmdButton1->OnClick = [this](GradientButton*) { CmdButton1Click(); };
+  CmdButton2->OnClick = [this](GradientButton*) { CmdButton2Click(); };
+  CmdButton3->OnClick = [this](GradientButton*) { CmdButton3Click(); };
+  CmdButton4->OnClick = [this](GradientButton*) { CmdButton4Click(); };
+  CmdButton5->OnClick = [this](GradientButton*) { CmdButton5Click(); };
+  btCambiarEditor->OnClick = [this](GradientButton*) { btCambiarEditorClick(); };
+  imIdioma->OnClick = [this] { Guarded([&] { imIdiomaClick(); }); };
+}
+
+AbilityBoxes TForm1::Abilities() const {
+  return AbilityBoxes{spPunch, spKick, spStrenght, spClinch, spAgility, spDodge,
+                      spMotivation, spTD, spTDDef, spGnP, spSub, spSubDef,
+                      spStamina, spFortitude, spPace, spAgressivity, spKORes, spGroundGame};
+}
+
+void TForm1::Guarded(const std::function<void()>& body) { RunGuarded(dialogs_, body); }
+
+QString TForm1::Caption(int line) const { return Windows1252ToQString(captionLines_.LineAt(line)); }
+
+std::filesystem::path TForm1::InProgramFolder(const std::filesystem::path& relative) const {
+  return programFolder_ / relative;
+}
+
+void TForm1::ShowFirstTime() {
+  Guarded([this] { FormShow(); });
+  CentreOnDesktop();
+  show();
+}
+
+void TForm1::CentreOnDesktop() {
+  const QScreen* desktop = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (!desktop) return;
+  const QRect area = desktop->geometry();
+  const QSize outer = frameGeometry().size();
+  const int left = std::max(0, (area.width() - outer.width()) / 2);
+  const int top = std::max(0, (area.height() - outer.height()) / 2);
+  move(area.left() + left, area.top() + top);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  bool closed = false;
+  Guarded([&] {
+    FormClose();
+    closed = true;
+  });
+  // A mode that could not be stored keeps the window open and the run going.
+  if (closed) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+}  // namespace beditor

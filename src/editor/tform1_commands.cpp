@@ -1,0 +1,119 @@
+// Open, save, clear, evaluate and exit.
+#include <QComboBox>
+#include <QLineEdit>
+#include <span>
+
+#include "editor/fighter_record.h"
+#include "editor/team_file_name.h"
+#include "editor/tform1.h"
+#include "evaluation/tform2.h"
+#include "files/file_access.h"
+#include "files/path_text.h"
+#include "widgets/gradient_button.h"
+#include "widgets/stat_spin_edit.h"
+
+namespace beditor {
+namespace {
+
+// Save folders by weight-list position: the TAV list has seven categories, the JEX list six.
+constexpr const char* kTavFolders[] = {"FW", "LW", "WW", "MW", "LHW", "HW", "SHW"};
+constexpr const char* kJexFolders[] = {"FW", "LW", "MW", "LHW", "HW", "SHW"};
+
+const QString kJexModeCaption = QStringLiteral("Switch to TAV Editor");
+const QString kGoToTheGround = QStringLiteral("Go to the ground");
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code error;
+  const auto resolvedA = std::filesystem::weakly_canonical(a, error);
+  const auto resolvedB = std::filesystem::weakly_canonical(b, error);
+  return resolvedA == resolvedB || IsSameFile(a, b);
+}
+
+}  // namespace
+
+void TForm1::CmdButton2Click() {
+  FileDialogRequest request;
+  request.title = QStringLiteral("Abrir luchador");
+  request.folder = openFolder_;
+  request.fileName = lastOpenedFile_;
+  const auto answer = dialogs_.GetOpenFileName(request);
+  // The dialog's own show handler points its next showing at the fighters' folder.
+  openFolder_ = QStringLiteral("Fighters");
+  if (!answer) return;
+  lastOpenedFile_ = answer->path;
+  LoadFighter(ToPath(answer->path));
+}
+
+void TForm1::CmdButton1Click() {
+  const bool incomplete = edNombre->text().isEmpty() || edNombreCorto->text().isEmpty() ||
+                          cbCatPeso->currentIndex() < 0 || cbGamePlan->currentIndex() < 0 ||
+                          edSherdog->text().isEmpty() || cbGroundGPlan->currentIndex() < 0 ||
+                          cbJuegoSucio->currentIndex() < 0 || cbClinchGPlan->currentIndex() < 0;
+  if (incomplete) {
+    dialogs_.ShowSystemMessage(Caption(85), Caption(86), kMessageOk | kMessageIconInformation);
+    return;
+  }
+  if (cbGamePlan->currentText() == kGoToTheGround && btCambiarEditor->Caption() == kJexModeCaption) {
+    dialogs_.ShowSystemMessage(QStringLiteral("JEX fighters cannot have Go to the ground gameplan"),
+                               QStringLiteral("Not saved"), kMessageOk | kMessageIconInformation);
+    return;
+  }
+
+  for (int line = 0; line <= record::kLastZeroFilled; ++line)
+    if (fighterLines_.LineAt(line).empty()) fighterLines_.ReplaceLine(line, "0");
+
+  FileDialogRequest request;
+  request.title = QStringLiteral("Guardar luchador");
+  request.fileName = edNombre->text() + QStringLiteral(".txt");
+
+  const QString team = cbTeam->currentText();
+  if (IsPlainFileName(team)) {
+    const auto teamFile = InProgramFolder("Team") / ToPath(team + QStringLiteral(".txt"));
+    if (!IsExistingFile(teamFile)) LineList({"0", "0", "0"}).SaveLines(teamFile);
+  }
+
+  const int category = cbCatPeso->currentIndex();
+  const auto& folders = editorMode_ == 0 ? std::span<const char* const>(kTavFolders)
+                                         : std::span<const char* const>(kJexFolders);
+  if (category >= 0 && category < static_cast<int>(folders.size()))
+    saveFolder_ = ToQString(InProgramFolder("Fighters") / folders[static_cast<std::size_t>(category)]);
+  request.folder = saveFolder_;
+  request.filters = {QStringLiteral("Texto (*.txt)"), QStringLiteral("Todos (*)")};
+  request.filterIndex = saveFilterIndex_;
+  request.defaultSuffix = QStringLiteral("txt");
+  const auto answer = dialogs_.GetSaveFileName(request);
+  saveFolder_ = QStringLiteral("Fighters");
+  if (!answer) return;
+  saveFilterIndex_ = answer->filterIndex;
+
+  const auto savedPath = ToPath(answer->path);
+  fighterLines_.SaveLines(savedPath);
+  dialogs_.ShowSystemMessage(Caption(87), Caption(88), kMessageOk | kMessageIconInformation);
+  // A fighter that changed category leaves its old folder, unless it was saved over itself.
+  if (loadedCategory_ != -1 && loadedCategory_ != cbCatPeso->currentIndex() &&
+      !SameFile(loadedPath_, savedPath))
+    RemoveFile(loadedPath_);
+  ClearAll();
+}
+
+void TForm1::CmdButton3Click() { close(); }
+
+void TForm1::CmdButton4Click() { ClearAll(); }
+
+void TForm1::CmdButton5Click() {
+  if (evaluationWindow_) evaluationWindow_->Open();
+}
+
+void TForm1::ClearAll() {
+  loadedCategory_ = -1;
+  for (QLineEdit* box : textBoxes_) box->clear();
+  for (StatSpinEdit* box : abilityBoxes_) box->SetValue(0);
+  for (QComboBox* box : choiceBoxes_) {
+    box->setCurrentIndex(-1);
+    if (box->isEditable()) box->clearEditText();
+  }
+  // Nothing of the previous fighter that the form no longer shows may reach the next save.
+  fighterLines_ = record::FreshRecord();
+}
+
+}  // namespace beditor
