@@ -49,6 +49,12 @@ class EditorTest : public ::testing::Test {
   QLabel* Label(const char* name) { return Find<QLabel>(name); }
   GradientButton* Button(const char* name) { return Find<GradientButton>(name); }
   const std::string& Line(int index) { return form_->FighterLines().LineAt(index); }
+  // Line `index` of a file on disk.
+  static std::string LineAt(const std::filesystem::path& file, int index) {
+    LineList lines;
+    lines.LoadLines(file);
+    return lines.LineAt(index);
+  }
 
   template <typename Widget>
   Widget* Find(const char* name) {
