@@ -1,0 +1,145 @@
+#include "evaluation/tform2.h"
+
+#include <QScreen>
+#include <QShowEvent>
+#include <array>
+
+#include "files/error_box.h"
+#include "files/line_list.h"
+#include "files/number_text.h"
+#include "files/windows_1252.h"
+#include "resources/evaluation_layout.h"
+#include "widgets/gradient_bar.h"
+#include "widgets/stat_spin_edit.h"
+#include "widgets/tahoma_font.h"
+
+namespace beditor {
+
+namespace {
+
+QColor ToQColor(evaluation_layout::Colour colour) {
+  return QColor(colour.red, colour.green, colour.blue);
+}
+
+int ValueOf(const StatSpinEdit* box) { return box ? box->IntegerValue() : 0; }
+
+}  // namespace
+
+TForm2::TForm2(const AbilityBoxes& boxes, const LineList& captionLines, Dialogs& dialogs,
+               QWidget* editorWindow)
+    : QWidget(editorWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowCloseButtonHint),
+      boxes_(boxes),
+      captionLines_(captionLines),
+      dialogs_(dialogs),
+      editorWindow_(editorWindow) {
+  setObjectName(QStringLiteral("Form2"));
+  setWindowTitle(QString::fromLatin1(evaluation_layout::kDesignTitle));
+  setFixedSize(evaluation_layout::kClientWidth, evaluation_layout::kClientHeight);
+  setFont(TahomaFont(11));
+  QPalette black = palette();
+  black.setColor(QPalette::Window, Qt::black);
+  setPalette(black);
+  setAutoFillBackground(true);
+  // Closing only hides the window; it lives until the editor window goes.
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  setAttribute(Qt::WA_QuitOnClose, false);
+
+  GradientBar** const members[] = {&gGround, &gStriking, &gDefense, &gFitness, &gMental, &gOverall};
+  for (std::size_t i = 0; i < evaluation_layout::kRatingBars.size(); ++i) {
+    const auto& spec = evaluation_layout::kRatingBars[i];
+    auto* bar = new GradientBar(this);
+    bar->setObjectName(QString::fromLatin1(spec.name));
+    bar->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    bar->Gradient.SetFromColor(ToQColor(spec.from));
+    bar->Gradient.SetToColor(ToQColor(spec.to));
+    bar->SetCaption(QString::fromLatin1(spec.caption));
+    *members[i] = bar;
+  }
+}
+
+void TForm2::Open() {
+  if (isVisible())
+    raise();
+  else
+    show();  // the show handler recomputes and places the window
+  activateWindow();
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+  // Only the program's own hidden-to-shown change counts, not a restore by the system.
+  if (!event->spontaneous()) {
+    RunGuarded(dialogs_, [this] { FormShow(); });
+    if (!placed_) {
+      PlaceOverEditor();
+      placed_ = true;
+    }
+  }
+  QWidget::showEvent(event);
+}
+
+AbilityValues TForm2::ReadAbilities() const {
+  AbilityValues values;
+  values.punch = ValueOf(boxes_.spPunch);
+  values.kick = ValueOf(boxes_.spKick);
+  values.strenght = ValueOf(boxes_.spStrenght);
+  values.clinch = ValueOf(boxes_.spClinch);
+  values.agility = ValueOf(boxes_.spAgility);
+  values.dodge = ValueOf(boxes_.spDodge);
+  values.motivation = ValueOf(boxes_.spMotivation);
+  values.td = ValueOf(boxes_.spTD);
+  values.tdDef = ValueOf(boxes_.spTDDef);
+  values.gnp = ValueOf(boxes_.spGnP);
+  values.sub = ValueOf(boxes_.spSub);
+  values.subDef = ValueOf(boxes_.spSubDef);
+  values.stamina = ValueOf(boxes_.spStamina);
+  values.fortitude = ValueOf(boxes_.spFortitude);
+  values.pace = ValueOf(boxes_.spPace);
+  values.agressivity = ValueOf(boxes_.spAgressivity);
+  values.koRes = ValueOf(boxes_.spKORes);
+  values.groundGame = ValueOf(boxes_.spGroundGame);
+  return values;
+}
+
+void TForm2::ComputeRatings() {
+  const Ratings ratings = RateAbilities(ReadAbilities());
+  gGround->Gradient.SetPercentFilling(ratings.ground);
+  gStriking->Gradient.SetPercentFilling(ratings.striking);
+  gDefense->Gradient.SetPercentFilling(ratings.defense);
+  gFitness->Gradient.SetPercentFilling(ratings.fitness);
+  gMental->Gradient.SetPercentFilling(ratings.mental);
+  gOverall->Gradient.SetPercentFilling(ratings.overall);
+}
+
+void TForm2::FormShow() {
+  ComputeRatings();
+  setWindowTitle(Windows1252ToQString(captionLines_.LineAt(evaluation_layout::kTitleLine)));
+  const std::array<GradientBar*, 6> bars = {gGround, gStriking, gDefense, gFitness, gMental, gOverall};
+  for (std::size_t i = 0; i < bars.size(); ++i) {
+    const QString label =
+        Windows1252ToQString(captionLines_.LineAt(evaluation_layout::kRatingBars[i].captionLine));
+    const QString percent =
+        QString::fromStdString(FormatInteger(bars[i]->Gradient.PercentFilling()));
+    bars[i]->SetCaption(label + u' ' + percent + u'%');
+  }
+}
+
+void TForm2::PlaceOverEditor() {
+  const QRect own = frameGeometry();
+  QRect over;
+  QRect desktop;
+  if (editorWindow_) {
+    over = editorWindow_->window()->frameGeometry();
+    desktop = editorWindow_->screen()->availableGeometry();
+  } else {
+    desktop = screen()->availableGeometry();
+    over = desktop;
+  }
+  int left = over.left() + (over.width() - own.width()) / 2;
+  int top = over.top() + (over.height() - own.height()) / 2;
+  if (left < desktop.left()) left = desktop.left();
+  if (top < desktop.top()) top = desktop.top();
+  move(left, top);
+}
+
+}  // namespace beditor

@@ -1,0 +1,53 @@
+#pragma once
+// The evaluation window: six rating bars computed from the editor window's ability boxes
+// each time it goes from hidden to shown. It keeps no data and does not follow later edits.
+#include <QPointer>
+#include <QWidget>
+
+#include "evaluation/ability_boxes.h"
+#include "evaluation/ratings.h"
+
+namespace beditor {
+
+class Dialogs;
+class GradientBar;
+class LineList;
+
+class TForm2 : public QWidget {
+  Q_OBJECT
+
+ public:
+  // A tool window above `editorWindow`, closed with it; it starts hidden. The boxes and the
+  // caption table are read, never changed, and must outlive the window.
+  TForm2(const AbilityBoxes& boxes, const LineList& captionLines, Dialogs& dialogs,
+         QWidget* editorWindow);
+
+  // Shows the window and brings it to the front; an open window is only brought forward.
+  void Open();
+
+  // Sets the fill of the six bars from the ability boxes.
+  void ComputeRatings();
+
+  GradientBar* gGround = nullptr;
+  GradientBar* gStriking = nullptr;
+  GradientBar* gDefense = nullptr;
+  GradientBar* gFitness = nullptr;
+  GradientBar* gMental = nullptr;
+  GradientBar* gOverall = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void FormShow();
+  void PlaceOverEditor();
+  AbilityValues ReadAbilities() const;
+
+  AbilityBoxes boxes_;
+  const LineList& captionLines_;
+  Dialogs& dialogs_;
+  QPointer<QWidget> editorWindow_;
+  bool placed_ = false;
+};
+
+}  // namespace beditor
