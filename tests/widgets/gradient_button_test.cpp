@@ -40,7 +40,10 @@ class GradientButtonTest : public ::testing::Test {
     Move(QPoint(250, 90));
   }
 
-  void TearDown() override {
+  void TearDown() override { ReleaseHeldButtons(); }
+
+  // Leaves no mouse button held for what comes next.
+  void ReleaseHeldButtons() {
     for (Qt::MouseButton held : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
       if (QGuiApplication::mouseButtons() & held) QTest::mouseRelease(Window(), held, {}, QPoint(250, 90));
   }
@@ -92,7 +95,7 @@ TEST_F(GradientButtonTest, EachLookFillsTheRunAndTheSeparatorRow) {
               << column << "," << row;
     for (int column = 0; column < kWidth; ++column)
       ASSERT_EQ(QColor(image.pixel(column, kHeight - 1)), colours.ButtonSeparatorColor) << column;
-    TearDown();
+    ReleaseHeldButtons();
     Move(Off());
   }
   // The normal run, read straight off the screen.
