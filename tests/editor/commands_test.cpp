@@ -146,7 +146,9 @@ TEST_F(Commands, TeamFilesAreMadeOnlyForPlainNewNames) {
     AnswerSave(written);
     Button("CmdButton1")->Click();
     EXPECT_EQ(IsExistingFile(teamFile), c.fileMade) << c.team.toStdString();
-    if (c.fileMade) EXPECT_EQ(ReadBytes(teamFile), "0\r\n0\r\n0\r\n");
+    if (c.fileMade) {
+      EXPECT_EQ(ReadBytes(teamFile), "0\r\n0\r\n0\r\n");
+    }
     EXPECT_EQ(LineAt(written, 31), c.team.isEmpty() ? "0" : c.team.toStdString()) << "the fighter is saved anyway";
     std::filesystem::remove(written);
     dialogs_.Clear();
