@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wine
-  xvfb xauth x11-utils xdotool imagemagick
+  xvfb xauth x11-utils xdotool imagemagick libx11-dev
 )
 # Extra tools for the fuzzing and sanitizer runs.
 if [ "${BEDITOR_FUZZ_TOOLS:-0}" = 1 ]; then

@@ -1,0 +1,78 @@
+#include "x_display_client.h"
+
+#ifdef BEDITOR_HAVE_X11
+#include <X11/Xlib.h>
+#endif
+
+namespace beditor::test {
+
+#ifdef BEDITOR_HAVE_X11
+
+struct XDisplayClient::Connection {
+  Display* display = nullptr;
+  ~Connection() {
+    if (display) XCloseDisplay(display);
+  }
+};
+
+XDisplayClient::XDisplayClient() : connection_(std::make_unique<Connection>()) {}
+XDisplayClient::~XDisplayClient() = default;
+
+bool XDisplayClient::Open(const std::string& displayName) {
+  connection_->display = XOpenDisplay(displayName.c_str());
+  return connection_->display != nullptr;
+}
+
+void XDisplayClient::Close() {
+  if (connection_->display) XCloseDisplay(connection_->display);
+  connection_->display = nullptr;
+}
+
+std::vector<unsigned long> XDisplayClient::WindowsTitled(const std::string& title) {
+  std::vector<unsigned long> found;
+  Display* display = connection_->display;
+  if (!display) return found;
+  Window root = 0, parent = 0, *children = nullptr;
+  unsigned count = 0;
+  XSync(display, False);
+  if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) return found;
+  for (unsigned i = 0; i < count; ++i) {
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, children[i], &attributes) || attributes.map_state != IsViewable) continue;
+    char* name = nullptr;
+    if (XFetchName(display, children[i], &name) && name) {
+      if (title == name) found.push_back(children[i]);
+      XFree(name);
+    }
+  }
+  if (children) XFree(children);
+  return found;
+}
+
+void XDisplayClient::SendDeleteWindow(unsigned long window) {
+  Display* display = connection_->display;
+  if (!display) return;
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(display, window, False, NoEventMask, &event);
+  XFlush(display);
+}
+
+#else
+
+struct XDisplayClient::Connection {};
+XDisplayClient::XDisplayClient() = default;
+XDisplayClient::~XDisplayClient() = default;
+bool XDisplayClient::Open(const std::string&) { return false; }
+void XDisplayClient::Close() {}
+std::vector<unsigned long> XDisplayClient::WindowsTitled(const std::string&) { return {}; }
+void XDisplayClient::SendDeleteWindow(unsigned long) {}
+
+#endif
+
+}  // namespace beditor::test
