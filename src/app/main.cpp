@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/leak_suppressions.h"
 #include "app/program.h"
 
 int main(int argc, char** argv) {

@@ -76,6 +76,8 @@ class RealDisplay : public ::testing::Test {
     environment.insert("DISPLAY", display_.Name());
     environment.insert("QT_QPA_PLATFORM", "xcb");
     program.setProcessEnvironment(environment);
+    // What the program says on its error stream shows up in the test's log.
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     program.start(QString::fromStdString((folder_ / "beditor").string()), arguments);
     if (!program.waitForStarted(10000)) return run;
     QDeadlineTimer deadline(30000);
