@@ -23,6 +23,8 @@ std::optional<FileDialogAnswer> RunFileDialog(const FileDialogRequest& request,
   // question: the callers decide what to do with the name.
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  // The filter list shows its names ("Texto", "Todos"), not their patterns.
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
   if (kind == FileDialogKind::Save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);

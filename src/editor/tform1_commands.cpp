@@ -50,7 +50,9 @@ void TForm1::CmdButton1Click() {
                           edSherdog->text().isEmpty() || cbGroundGPlan->currentIndex() < 0 ||
                           cbJuegoSucio->currentIndex() < 0 || cbClinchGPlan->currentIndex() < 0;
   if (incomplete) {
-    dialogs_.ShowSystemMessage(Caption(85), Caption(86), kMessageOk | kMessageIconInformation);
+    const QString text = Caption(85);
+    const QString title = Caption(86);
+    dialogs_.ShowSystemMessage(text, title, kMessageOk | kMessageIconInformation);
     return;
   }
   if (cbGamePlan->currentText() == kGoToTheGround && btCambiarEditor->Caption() == kJexModeCaption) {
@@ -88,7 +90,9 @@ void TForm1::CmdButton1Click() {
 
   const auto savedPath = ToPath(answer->path);
   fighterLines_.SaveLines(savedPath);
-  dialogs_.ShowSystemMessage(Caption(87), Caption(88), kMessageOk | kMessageIconInformation);
+  const QString savedText = Caption(87);
+  const QString savedTitle = Caption(88);
+  dialogs_.ShowSystemMessage(savedText, savedTitle, kMessageOk | kMessageIconInformation);
   // A fighter that changed category leaves its old folder, unless it was saved over itself.
   if (loadedCategory_ != -1 && loadedCategory_ != cbCatPeso->currentIndex() &&
       !SameFile(loadedPath_, savedPath))

@@ -15,12 +15,10 @@
 #include <ostream>
 
 #include "app/plain_message_dialog.h"
+#include "support/qt_printers.h"
 #include "support/temp_folder.h"
 
 // Readable failure messages.
-static void PrintTo(const QString& text, std::ostream* out) {
-  *out << '"' << text.toStdString() << '"';
-}
 
 namespace beditor {
 namespace {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "files/dialogs.h"
+#include "support/qt_printers.h"
 
 namespace beditor::test {
 
