@@ -14,6 +14,14 @@ constexpr unsigned kIconMask = 0xF0;
 
 enum class FileDialogKind { Open, Save };
 
+// The position of the chosen filter; the dialog reports it by name, without its patterns.
+int FilterIndex(const QStringList& filters, const QString& selected) {
+  for (qsizetype i = 0; i < filters.size(); ++i) {
+    if (filters[i] == selected || filters[i].startsWith(selected + QLatin1String(" ("))) return static_cast<int>(i);
+  }
+  return 0;
+}
+
 std::optional<FileDialogAnswer> RunFileDialog(const FileDialogRequest& request,
                                               FileDialogKind kind) {
   QFileDialog dialog(QApplication::activeWindow(), request.title);
@@ -45,7 +53,7 @@ std::optional<FileDialogAnswer> RunFileDialog(const FileDialogRequest& request,
   if (chosen.isEmpty()) return std::nullopt;
   FileDialogAnswer answer;
   answer.path = chosen.first();
-  answer.filterIndex = std::max<int>(0, request.filters.indexOf(dialog.selectedNameFilter()));
+  answer.filterIndex = FilterIndex(request.filters, dialog.selectedNameFilter());
   return answer;
 }
 
