@@ -26,7 +26,7 @@ std::filesystem::path FighterPathFromCommandLine(const std::filesystem::path& pr
   std::replace(name.begin(), name.end(), '\\', '/');
   std::filesystem::path path = programFolder / "Fighters";
   path += std::filesystem::path::preferred_separator;
-  path += std::filesystem::u8path(name);
+  path += PathFromUtf8(name);
   return path;
 }
 

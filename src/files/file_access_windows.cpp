@@ -4,10 +4,12 @@
 #endif
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "files/file_access.h"
 #include "files/file_errors.h"
+#include "files/path_text.h"
 
 namespace beditor {
 namespace {
@@ -122,7 +124,7 @@ std::vector<std::filesystem::path> ListFolder(const std::filesystem::path& folde
                                               const std::string& pattern) {
   std::vector<std::filesystem::path> names;
   WIN32_FIND_DATAW found{};
-  const std::filesystem::path query = folder / std::filesystem::u8path(pattern);
+  const std::filesystem::path query = folder / PathFromUtf8(pattern);
   HANDLE search = FindFirstFileW(query.c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return names;
   do {

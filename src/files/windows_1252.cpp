@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QStringList>
 
 namespace beditor {
 
@@ -12,10 +13,17 @@ QString Windows1252ToQString(std::string_view bytes) {
 
 std::string QStringToWindows1252(const QString& text) {
   QStringEncoder encode("windows-1252");
-  QByteArray bytes = encode(text);
-  // Qt's encoder marks characters it cannot map with the SUB byte.
-  bytes.replace('\x1A', '?');
-  return bytes.toStdString();
+  // Qt's encoder marks characters it cannot map with the SUB byte. A SUB that the text
+  // really holds (a file line may) must stay, so the text is encoded around its own SUBs.
+  std::string bytes;
+  const QStringList pieces = text.split(QChar(0x1A));
+  for (qsizetype i = 0; i < pieces.size(); ++i) {
+    if (i > 0) bytes += '\x1A';
+    QByteArray encoded = encode(pieces[i]);
+    encoded.replace('\x1A', '?');
+    bytes += encoded.toStdString();
+  }
+  return bytes;
 }
 
 std::string Windows1252ToUtf8(std::string_view bytes) {

@@ -1,4 +1,6 @@
 // Real failures, not mocks: the program reports them, keeps the former files and goes on.
+// The failures are made with POSIX means (file-size limits, permissions, users).
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -170,3 +172,5 @@ TEST_F(FaultsSurvived, ATeamFolderOfTenThousandEntriesIsListedWhole) {
 
 }  // namespace
 }  // namespace beditor::test
+
+#endif  // _WIN32

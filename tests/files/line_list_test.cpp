@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
+#endif
 
 #include "files/file_errors.h"
 #include "files/line_list.h"
@@ -123,6 +125,7 @@ TEST(LineList, FailedCreateLeavesTheFormerFile) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
 
+#ifndef _WIN32
 // Writes in a child whose file-size limit is smaller than the new content: a real short
 // write. Returns the child's exit code: 0 saved, 1 StreamWriteError, 2 anything else.
 int SaveUnderSizeLimit(const std::filesystem::path& path, const LineList& list, rlim_t limit) {
@@ -157,6 +160,7 @@ TEST(LineList, ShortWriteKeepsTheFormerFileAndLeavesNoTemporary) {
   EXPECT_EQ(SaveUnderSizeLimit(path, LineList({"fits"}), 4096), 0);
   EXPECT_EQ(ReadBytes(path), "fits\r\n");
 }
+#endif
 
 }  // namespace
 }  // namespace beditor

@@ -10,7 +10,7 @@ TempFolder::TempFolder() {
   if (!dir_.isValid()) throw std::runtime_error("cannot create a temporary folder");
 }
 
-std::filesystem::path TempFolder::Path() const { return dir_.path().toStdString(); }
+std::filesystem::path TempFolder::Path() const { return std::filesystem::path(dir_.path().toStdU16String()); }
 
 TempFolder TempFolder::WithProgramFiles() {
   TempFolder folder;
