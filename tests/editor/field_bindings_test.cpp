@@ -114,6 +114,12 @@ TEST_F(FieldBindings, TypedTeamIsWrittenAtEachKeystrokeWithoutJoiningTheList) {
   EXPECT_EQ(Line(31), "Gy");
   QTest::keyClick(team->lineEdit(), Qt::Key_Return);
   EXPECT_EQ(team->count(), entries);
+
+  // The first letters of a listed team show exactly what the record holds.
+  team->lineEdit()->clear();
+  QTest::keyClicks(team->lineEdit(), "R");
+  QTest::keyClick(team->lineEdit(), Qt::Key_Tab);
+  EXPECT_EQ(team->currentText().toStdString(), Line(31));
 }
 
 TEST_F(FieldBindings, ControlsSitAtTheirPlacesInTabOrder) {
