@@ -147,9 +147,6 @@ void TForm1::BuildChoiceBoxes() {
   cbTeam->setEditable(true);
   cbTeam->setLineEdit(new SingleLineEdit(cbTeam));
   cbTeam->setInsertPolicy(QComboBox::NoInsert);
-  // Inline completion would change the shown text without a user edit, so the record
-  // could hold less than the box shows.
-  cbTeam->setCompleter(nullptr);
 
   const auto fill = [](QComboBox* box, const auto& entries) {
     for (const char* entry : entries) box->addItem(QString::fromUtf8(entry));
