@@ -147,6 +147,9 @@ void TForm1::BuildChoiceBoxes() {
   cbTeam->setEditable(true);
   cbTeam->setLineEdit(new SingleLineEdit(cbTeam));
   cbTeam->setInsertPolicy(QComboBox::NoInsert);
+  // Inline completion shows a completed name before the user accepts it, while the record
+  // holds only what was typed; a save by mouse would then store less than the box shows.
+  cbTeam->setCompleter(nullptr);
 
   const auto fill = [](QComboBox* box, const auto& entries) {
     for (const char* entry : entries) box->addItem(QString::fromUtf8(entry));
