@@ -7,12 +7,17 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <limits>
 
 #include "files/windows_1252.h"
 
 namespace beditor {
 
-SingleLineEdit::SingleLineEdit(QWidget* parent) : QLineEdit(parent) {}
+SingleLineEdit::SingleLineEdit(QWidget* parent) : QLineEdit(parent) {
+  // A record line may be longer than a line edit's default 32767 characters; a cut box
+  // would write the cut text back into the record when a fighter is loaded.
+  setMaxLength(std::numeric_limits<int>::max());
+}
 
 void SingleLineEdit::PasteFirstLine() {
   if (isReadOnly()) return;
