@@ -12,6 +12,10 @@ CaptionLabel::CaptionLabel(const QString& text, QWidget* parent) : QLabel(text, 
   setPalette(palette);
   setAutoFillBackground(false);
   setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void CaptionLabel::Fit() {
+  fitPending_ = false;  // first: adjustSize polishes the label, which asks for a fit again
   adjustSize();
 }
 
@@ -25,11 +29,12 @@ void CaptionLabel::AttachTo(QWidget* box, Side side) {
 
 void CaptionLabel::SetCaption(const QString& text) {
   setText(text);
-  adjustSize();
+  Fit();
   Place();
 }
 
 void CaptionLabel::Place() {
+  if (fitPending_) Fit();
   if (!box_) return;
   const QRect box = box_->geometry();
   if (side_ == Side::Above) {
@@ -37,6 +42,11 @@ void CaptionLabel::Place() {
   } else if (side_ == Side::Left) {
     move(box.left() - width() - 3, box.top() + (box.height() - height()) / 2);
   }
+}
+
+bool CaptionLabel::event(QEvent* event) {
+  if (event->type() == QEvent::Polish && fitPending_) Place();
+  return QLabel::event(event);
 }
 
 bool CaptionLabel::eventFilter(QObject* watched, QEvent* event) {

@@ -20,13 +20,19 @@ class CaptionLabel : public QLabel {
   void SetCaption(const QString& text);
 
  protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void Fit();
   void Place();
 
   QPointer<QWidget> box_;
   Side side_ = Side::None;
+  // The designed caption is measured only if it is still there when the label is placed or
+  // first shown: the caption table normally replaces it first, and measuring text is one of
+  // the dearer steps of building the window.
+  bool fitPending_ = true;
 };
 
 }  // namespace beditor

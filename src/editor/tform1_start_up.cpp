@@ -5,8 +5,11 @@
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+#include <QSysInfo>
+#include <new>
 
 #include "editor/fighter_record.h"
+#include "editor/team_names.h"
 #include "editor/tform1.h"
 #include "files/error_box.h"
 #include "files/file_access.h"
@@ -45,7 +48,10 @@ void TForm1::FormCreate() {
     LoadTeams();
     if (arguments_.ArgumentCount() >= 1) {
       std::string name = arguments_.ArgumentAt(1);
-      for (int i = 2; i <= arguments_.ArgumentCount(); ++i) name += " " + arguments_.ArgumentAt(i);
+      for (int i = 2; i <= arguments_.ArgumentCount(); ++i) {
+        name += ' ';
+        name += arguments_.ArgumentAt(i);
+      }
       LoadFighter(FighterPathFromCommandLine(programFolder_, name));
     }
   });
@@ -70,10 +76,18 @@ void TForm1::FormClose() {
 }
 
 void TForm1::LoadBackground() {
-  const RgbPicture picture = LoadJpegFile(InProgramFolder("Fondo6.jpg"));
-  const QImage image(picture.rgb.data(), picture.width, picture.height, picture.width * 3,
-                     QImage::Format_RGB888);
-  imFondo->setPixmap(QPixmap::fromImage(image));
+  // Decoded straight into the pixmap's own format: no second copy of the picture to fill
+  // and convert.
+  constexpr PixelLayout kRgb32 =
+      QSysInfo::ByteOrder == QSysInfo::LittleEndian ? PixelLayout::Bgrx : PixelLayout::Xrgb;
+  QImage image;
+  const auto rows = [&image](int width, int height) {
+    image = QImage(width, height, QImage::Format_RGB32);
+    if (image.isNull()) throw std::bad_alloc();
+    return PixelRows{image.bits(), image.bytesPerLine()};
+  };
+  DecodeJpegInto(ReadWholeFile(InProgramFolder("Fondo6.jpg")), kRgb32, rows);
+  imFondo->setPixmap(QPixmap::fromImage(std::move(image)));
 }
 
 void TForm1::LoadListEntries(QComboBox* box, const std::filesystem::path& path) {
@@ -104,12 +118,7 @@ void TForm1::LoadLanguage() {
 }
 
 void TForm1::LoadTeams() {
-  QStringList teams;
-  for (const auto& name : ListFolder(InProgramFolder("Team"), "*.txt")) {
-    QString team = ToQString(name);
-    team.chop(4);
-    teams << team;
-  }
+  const QStringList teams = TeamNames(InProgramFolder("Team"));
   cbTeam->clear();
   cbTeam->addItems(teams);
   cbTeam->setCurrentIndex(-1);

@@ -4,6 +4,22 @@
 
 namespace beditor {
 
+std::string ReadWholeFile(const std::filesystem::path& path) {
+  std::string bytes;
+  bytes.resize(ReadWholeFileInto(path, [&bytes](std::size_t size) {
+    bytes.resize(size);
+    return bytes.data();
+  }));
+  return bytes;
+}
+
+std::vector<std::filesystem::path> ListFolder(const std::filesystem::path& folder,
+                                              const std::string& pattern) {
+  std::vector<std::filesystem::path> names;
+  ForEachInFolder(folder, pattern, [&names](NativeName name) { names.emplace_back(name); });
+  return names;
+}
+
 std::string TrimSystemText(std::string text) {
   while (!text.empty()) {
     const auto last = static_cast<unsigned char>(text.back());

@@ -2,6 +2,7 @@
 // The operating system's file services, as the program uses them. The *_posix.cpp and
 // *_windows.cpp files beside this one implement them; CMake picks one.
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,12 @@ namespace beditor {
 
 // The whole file, byte for byte. Throws FileOpenError (missing, unreadable, a folder).
 std::string ReadWholeFile(const std::filesystem::path& path);
+
+// As ReadWholeFile, into memory the caller provides: `buffer` is called once with the file's
+// size and returns where to put that many bytes. Returns how many were read, which is less
+// when the file shrank meanwhile. Lets a large file be read without first clearing a buffer.
+std::size_t ReadWholeFileInto(const std::filesystem::path& path,
+                              const std::function<char*(std::size_t size)>& buffer);
 
 // Replaces the file with exactly these bytes. The bytes go to a temporary file in the same
 // folder that is moved over the target only once everything was written and flushed, so a
@@ -31,6 +38,14 @@ bool IsExistingFile(const std::filesystem::path& path);
 // included. A missing folder gives no names.
 std::vector<std::filesystem::path> ListFolder(const std::filesystem::path& folder,
                                               const std::string& pattern);
+
+// A folder entry's name in the platform's own form.
+using NativeName = std::basic_string_view<std::filesystem::path::value_type>;
+
+// Calls `each` with every name ListFolder would return, in the same order, without making
+// a path of each: for folders of many entries.
+void ForEachInFolder(const std::filesystem::path& folder, const std::string& pattern,
+                     const std::function<void(NativeName name)>& each);
 
 // Deletes the file; a failure is silent.
 void RemoveFile(const std::filesystem::path& path);

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "files/file_access.h"
@@ -42,24 +43,25 @@ class Handle {
 
 }  // namespace
 
-std::string ReadWholeFile(const std::filesystem::path& path) {
+std::size_t ReadWholeFileInto(const std::filesystem::path& path,
+                              const std::function<char*(std::size_t size)>& buffer) {
   Handle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) ThrowOpenError(path, GetLastError());
-  LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.Get(), &size)) ThrowOpenError(path, GetLastError());
-  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  LARGE_INTEGER fileSize{};
+  if (!GetFileSizeEx(file.Get(), &fileSize)) ThrowOpenError(path, GetLastError());
+  const auto size = static_cast<std::size_t>(fileSize.QuadPart);
+  char* const bytes = buffer(size);
   std::size_t filled = 0;
-  while (filled < bytes.size()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - filled, 1u << 30));
+  while (filled < size) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size - filled, 1u << 30));
     DWORD got = 0;
-    if (!ReadFile(file.Get(), bytes.data() + filled, chunk, &got, nullptr))
+    if (!ReadFile(file.Get(), bytes + filled, chunk, &got, nullptr))
       ThrowOpenError(path, GetLastError());
     if (got == 0) break;
     filled += got;
   }
-  bytes.resize(filled);
-  return bytes;
+  return filled;
 }
 
 void ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes) {
@@ -120,19 +122,18 @@ bool IsExistingFile(const std::filesystem::path& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::vector<std::filesystem::path> ListFolder(const std::filesystem::path& folder,
-                                              const std::string& pattern) {
-  std::vector<std::filesystem::path> names;
+void ForEachInFolder(const std::filesystem::path& folder, const std::string& pattern,
+                     const std::function<void(NativeName name)>& each) {
   WIN32_FIND_DATAW found{};
   const std::filesystem::path query = folder / PathFromUtf8(pattern);
-  HANDLE search = FindFirstFileW(query.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
+  const HANDLE search = FindFirstFileW(query.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  // Closed however `each` leaves.
+  const std::unique_ptr<void, BOOL(WINAPI*)(HANDLE)> closer(search, FindClose);
   do {
-    const std::wstring name = found.cFileName;
-    if (name != L"." && name != L"..") names.emplace_back(name);
+    const NativeName name = found.cFileName;
+    if (name != L"." && name != L"..") each(name);
   } while (FindNextFileW(search, &found));
-  FindClose(search);
-  return names;
 }
 
 void RemoveFile(const std::filesystem::path& path) { DeleteFileW(path.c_str()); }

@@ -39,8 +39,10 @@ struct Decoder {
   ErrorExit error;
 };
 
-// Reads the header and fixes the output format. Returns 0 or the library's error number.
-int ReadHeader(Decoder* decoder, const unsigned char* bytes, unsigned long size) {
+// Reads the header and fixes the output format: `rgbSpace` for every picture but CMYK ones.
+// Returns 0 or the library's error number.
+int ReadHeader(Decoder* decoder, const unsigned char* bytes, unsigned long size,
+               J_COLOR_SPACE rgbSpace) {
   jpeg_decompress_struct* info = &decoder->info;
   if (setjmp(decoder->error.jump)) return decoder->error.code;
   jpeg_create_decompress(info);
@@ -49,19 +51,18 @@ int ReadHeader(Decoder* decoder, const unsigned char* bytes, unsigned long size)
   // CMYK cannot be turned into RGB by the library; those pictures come out as CMYK and
   // are converted below.
   const bool cmyk = info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK;
-  info->out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+  info->out_color_space = cmyk ? JCS_CMYK : rgbSpace;
   jpeg_calc_output_dimensions(info);
   return 0;
 }
 
-// Decodes every row into `pixels` (output_width * output_components bytes per row).
-int ReadPixels(Decoder* decoder, unsigned char* pixels) {
+// Decodes every row, row y to first + y * stride.
+int ReadPixels(Decoder* decoder, unsigned char* first, std::ptrdiff_t stride) {
   jpeg_decompress_struct* info = &decoder->info;
   if (setjmp(decoder->error.jump)) return decoder->error.code;
   jpeg_start_decompress(info);
-  const size_t stride = static_cast<size_t>(info->output_width) * info->output_components;
   while (info->output_scanline < info->output_height) {
-    JSAMPROW row = pixels + stride * info->output_scanline;
+    JSAMPROW row = first + stride * static_cast<std::ptrdiff_t>(info->output_scanline);
     jpeg_read_scanlines(info, &row, 1);
   }
   jpeg_finish_decompress(info);
@@ -80,23 +81,62 @@ class DecoderGuard {
   Decoder& decoder_;
 };
 
+// Where red, green and blue lie in a pixel of a layout, and its size.
+struct LayoutBytes {
+  int size, red, green, blue, filler;  // filler -1: none
+};
+
+LayoutBytes BytesOf(PixelLayout layout) {
+  switch (layout) {
+    case PixelLayout::Bgrx: return {4, 2, 1, 0, 3};
+    case PixelLayout::Xrgb: return {4, 1, 2, 3, 0};
+    case PixelLayout::Rgb: break;
+  }
+  return {3, 0, 1, 2, -1};
+}
+
+// The library's own output format for a layout, when it has one: the picture is then
+// decoded in place with nothing to convert.
+J_COLOR_SPACE LibrarySpace(PixelLayout layout) {
+#ifdef JCS_ALPHA_EXTENSIONS
+  if (layout == PixelLayout::Bgrx) return JCS_EXT_BGRA;
+  if (layout == PixelLayout::Xrgb) return JCS_EXT_ARGB;
+#endif
+  return layout == PixelLayout::Rgb ? JCS_RGB : JCS_UNKNOWN;
+}
+
 // Adobe writes CMYK inverted (0 = full ink), and so does the library whenever it writes an
 // Adobe marker; other CMYK files hold plain ink amounts.
-void CmykToRgb(const std::vector<unsigned char>& cmyk, bool inverted, RgbPicture& picture) {
-  const size_t pixels = cmyk.size() / 4;
-  for (size_t i = 0; i < pixels; ++i) {
-    const unsigned char* in = &cmyk[i * 4];
-    const int k = inverted ? in[3] : 255 - in[3];
-    for (int channel = 0; channel < 3; ++channel) {
-      const int c = inverted ? in[channel] : 255 - in[channel];
-      picture.rgb[i * 3 + channel] = static_cast<unsigned char>((c * k + 127) / 255);
+void CmykToRgb(const unsigned char* cmyk, bool inverted, unsigned char* rgb) {
+  const int k = inverted ? cmyk[3] : 255 - cmyk[3];
+  for (int channel = 0; channel < 3; ++channel) {
+    const int c = inverted ? cmyk[channel] : 255 - cmyk[channel];
+    rgb[channel] = static_cast<unsigned char>((c * k + 127) / 255);
+  }
+}
+
+// Writes decoded samples (RGB or CMYK, packed rows) into the caller's rows and layout.
+void CopySamples(const std::vector<unsigned char>& samples, int width, int height, bool cmyk,
+                 bool inverted, const PixelRows& rows, const LayoutBytes& layout) {
+  const int components = cmyk ? 4 : 3;
+  const unsigned char* in = samples.data();
+  for (int y = 0; y < height; ++y) {
+    unsigned char* out = rows.first + rows.stride * y;
+    for (int x = 0; x < width; ++x, in += components, out += layout.size) {
+      unsigned char rgb[3] = {in[0], in[1], in[2]};
+      if (cmyk) CmykToRgb(in, inverted, rgb);
+      out[layout.red] = rgb[0];
+      out[layout.green] = rgb[1];
+      out[layout.blue] = rgb[2];
+      if (layout.filler >= 0) out[layout.filler] = 255;
     }
   }
 }
 
 }  // namespace
 
-RgbPicture DecodeJpeg(std::string_view bytes) {
+void DecodeJpegInto(std::string_view bytes, PixelLayout layout,
+                    const std::function<PixelRows(int width, int height)>& rows) {
   // The library takes the input size as unsigned long, which is 32 bits on Windows.
   if (bytes.size() != static_cast<unsigned long>(bytes.size())) throw JpegError(JERR_IMAGE_TOO_BIG);
 
@@ -107,8 +147,10 @@ RgbPicture DecodeJpeg(std::string_view bytes) {
   // Destroying a never-created decompressor is harmless: its memory pointer is still null.
   DecoderGuard guard(decoder);
 
+  const J_COLOR_SPACE direct = LibrarySpace(layout);
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-  if (int code = ReadHeader(&decoder, data, static_cast<unsigned long>(bytes.size()))) {
+  if (int code = ReadHeader(&decoder, data, static_cast<unsigned long>(bytes.size()),
+                            direct == JCS_UNKNOWN ? JCS_RGB : direct)) {
     throw JpegError(code);
   }
 
@@ -116,21 +158,34 @@ RgbPicture DecodeJpeg(std::string_view bytes) {
   const long long height = decoder.info.output_height;
   if (width * height > kMaxJpegPixels) throw JpegError(JERR_IMAGE_TOO_BIG);
 
-  RgbPicture picture;
-  picture.width = static_cast<int>(width);
-  picture.height = static_cast<int>(height);
   const bool cmyk = decoder.info.out_color_space == JCS_CMYK;
+  const LayoutBytes target = BytesOf(layout);
+  const bool inPlace = !cmyk && direct != JCS_UNKNOWN;
   const int components = decoder.info.output_components;
-  if (components != (cmyk ? 4 : 3)) throw JpegError(JERR_CONVERSION_NOTIMPL);
-  std::vector<unsigned char> pixels(static_cast<size_t>(width * height) * components);
-  if (int code = ReadPixels(&decoder, pixels.data())) throw JpegError(code);
+  if (components != (cmyk ? 4 : inPlace ? target.size : 3))
+    throw JpegError(JERR_CONVERSION_NOTIMPL);
 
-  if (cmyk) {
-    picture.rgb.resize(static_cast<size_t>(width * height) * 3);
-    CmykToRgb(pixels, decoder.info.saw_Adobe_marker, picture);
-  } else {
-    picture.rgb = std::move(pixels);
+  const PixelRows destination = rows(static_cast<int>(width), static_cast<int>(height));
+  if (inPlace) {
+    if (int code = ReadPixels(&decoder, destination.first, destination.stride))
+      throw JpegError(code);
+    return;
   }
+  std::vector<unsigned char> samples(static_cast<size_t>(width * height) * components);
+  const auto packed = static_cast<std::ptrdiff_t>(width) * components;
+  if (int code = ReadPixels(&decoder, samples.data(), packed)) throw JpegError(code);
+  CopySamples(samples, static_cast<int>(width), static_cast<int>(height), cmyk,
+              decoder.info.saw_Adobe_marker, destination, target);
+}
+
+RgbPicture DecodeJpeg(std::string_view bytes) {
+  RgbPicture picture;
+  DecodeJpegInto(bytes, PixelLayout::Rgb, [&picture](int width, int height) {
+    picture.width = width;
+    picture.height = height;
+    picture.rgb.resize(static_cast<size_t>(width) * static_cast<size_t>(height) * 3);
+    return PixelRows{picture.rgb.data(), static_cast<std::ptrdiff_t>(width) * 3};
+  });
   return picture;
 }
 

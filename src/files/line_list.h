@@ -2,6 +2,7 @@
 // Line-list files: a text file read whole into an ordered list of byte lines, written
 // whole with CR LF after every line.
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,13 +36,22 @@ class LineList {
   // Adds a last line and returns its index.
   int AppendLine(std::string text);
 
-  int LineCount() const { return static_cast<int>(lines_.size()); }
-  const std::vector<std::string>& Lines() const { return lines_; }
+  int LineCount() const;
+  const std::vector<std::string>& Lines() const;
 
  private:
+  // A loaded file is kept as its bytes and the end of each line in them, and becomes one
+  // std::string per line only when a line is first asked for or changed. Loading a large
+  // file thus costs about one read of it, in about its own size; the strings, a heap block
+  // each, are paid for when used. Once made, the strings are the list.
+  bool Loaded() const { return static_cast<bool>(bytes_); }
+  void MakeStrings() const;
   void CheckIndex(int index) const;
 
-  std::vector<std::string> lines_;
+  // Shared by copies: the bytes never change once read. Followed by NUL bytes.
+  mutable std::shared_ptr<const char[]> bytes_;
+  mutable std::vector<std::size_t> ends_;
+  mutable std::vector<std::string> lines_;
 };
 
 }  // namespace beditor

@@ -3,6 +3,7 @@
 #include <QString>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace beditor {
 
@@ -15,8 +16,17 @@ inline std::filesystem::path PathFromUtf8(const std::string& utf8) {
   return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-inline QString ToQString(const std::filesystem::path& path) {
-  return QString::fromStdU16String(path.u16string());
+// A folder entry's name as widget text. Never fails: a POSIX name that is not UTF-8 (a
+// file named by a Windows-1252 program, say) shows replacement characters, where the
+// standard library's conversion would throw.
+inline QString NameToQString(std::basic_string_view<std::filesystem::path::value_type> name) {
+#ifdef _WIN32
+  return QString::fromWCharArray(name.data(), static_cast<qsizetype>(name.size()));
+#else
+  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+#endif
 }
+
+inline QString ToQString(const std::filesystem::path& path) { return NameToQString(path.native()); }
 
 }  // namespace beditor

@@ -33,6 +33,26 @@ TEST(FileAccess, ListFolderReturnsEveryMatchingEntryKind) {
   EXPECT_TRUE(ListFolder(folder / "missing", "*.txt").empty());
 }
 
+// "*.txt" is matched by its ending, other patterns by the system's wildcard rules: both
+// kinds must agree on what matches.
+TEST(FileAccess, ListFolderPatternsMatchWholeNamesCaseSensitively) {
+  TempFolder folder;
+  for (const char* name : {"a.txt", "b.TXT", "c.txt.bak", "d.tst", "txt"}) WriteBytes(folder / name, "");
+  const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+      {"*.txt", {"a.txt"}},
+      {"*.TXT", {"b.TXT"}},
+      {"*txt", {"a.txt", "txt"}},
+      {"*.t?t", {"a.txt", "d.tst"}},
+      {"*", {"a.txt", "b.TXT", "c.txt.bak", "d.tst", "txt"}},
+  };
+  for (const auto& [pattern, expected] : cases) {
+    std::vector<std::string> names;
+    for (const auto& name : ListFolder(folder.Path(), pattern)) names.push_back(name.string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, expected) << pattern;
+  }
+}
+
 TEST(FileAccess, RemoveFileIsSilentAndSameFileSeesThroughPaths) {
   TempFolder folder;
   WriteBytes(folder / "a.txt", "x");

@@ -137,6 +137,45 @@ TEST(JpegPicture, ConvertsGreyAndCmykToRgb) {
   }
 }
 
+// The four-byte layouts hold the very pixels of the RGB decoding, in their byte order, with
+// 255 in the fourth byte, whether the library writes them itself (RGB, grey) or they are
+// converted afterwards (CMYK); rows go where the caller says and nothing else is written.
+TEST(JpegPicture, DecodesIntoTheCallersRowsInEachLayout) {
+  std::vector<unsigned char> cmyk;
+  for (int i = 0; i < 32 * 16; ++i)
+    cmyk.insert(cmyk.end(), {static_cast<unsigned char>(i % 256), 40, 200, 30});
+  const std::vector<unsigned char> grey(32 * 16, 90);
+  const std::string pictures[] = {QuartersJpeg(), Compress(32, 16, JCS_CMYK, 4, cmyk),
+                                  Compress(32, 16, JCS_GRAYSCALE, 1, grey)};
+  struct Layout {
+    PixelLayout layout;
+    int red, green, blue, filler;
+  };
+  const Layout layouts[] = {{PixelLayout::Bgrx, 2, 1, 0, 3}, {PixelLayout::Xrgb, 1, 2, 3, 0}};
+  constexpr int kStride = 32 * 4 + 8;  // rows with room to spare, which must stay untouched
+  for (const std::string& jpeg : pictures) {
+    const RgbPicture expected = DecodeJpeg(jpeg);
+    for (const Layout& l : layouts) {
+      std::vector<unsigned char> memory(16 * kStride, 7);
+      DecodeJpegInto(jpeg, l.layout, [&](int width, int height) {
+        EXPECT_EQ(width, 32);
+        EXPECT_EQ(height, 16);
+        return PixelRows{memory.data(), kStride};
+      });
+      for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 32; ++x) {
+          const unsigned char* in = &expected.rgb[static_cast<size_t>(y * 32 + x) * 3];
+          const unsigned char* out = &memory[static_cast<size_t>(y * kStride + x * 4)];
+          ASSERT_EQ((std::vector<int>{out[l.red], out[l.green], out[l.blue], out[l.filler]}),
+                    (std::vector<int>{in[0], in[1], in[2], 255}))
+              << "pixel " << x << "," << y << " layout " << static_cast<int>(l.layout);
+        }
+        for (int spare = 32 * 4; spare < kStride; ++spare) ASSERT_EQ(memory[y * kStride + spare], 7);
+      }
+    }
+  }
+}
+
 TEST(JpegPicture, ReportsTheLibraryErrorNumber) {
   const std::string jpeg = QuartersJpeg();
   struct Case {

@@ -8,6 +8,9 @@
 #include <csignal>
 #endif
 
+#include <functional>
+#include <random>
+
 #include "files/file_errors.h"
 #include "files/line_list.h"
 #include "support/temp_folder.h"
@@ -42,6 +45,80 @@ TEST(SplitLines, FollowsTheLineBreakTable) {
       {" \tA \t\r\n", {" \tA \t"}},
   };
   for (const auto& c : cases) EXPECT_EQ(SplitLines(c.bytes), c.lines) << testing::PrintToString(c.bytes);
+}
+
+// The splitting rule read byte by byte, as the line-break table states it.
+std::vector<std::string> SplitByteByByte(std::string_view bytes) {
+  std::vector<std::string> lines;
+  std::size_t at = 0;
+  while (at < bytes.size() && bytes[at] != '\0') {
+    std::size_t stop = at;
+    while (stop < bytes.size() && std::string_view("\r\n\0", 3).find(bytes[stop]) == std::string_view::npos)
+      ++stop;
+    lines.emplace_back(bytes.substr(at, stop - at));
+    at = stop;
+    if (at < bytes.size() && bytes[at] == '\r') ++at;
+    if (at < bytes.size() && bytes[at] == '\n') ++at;
+  }
+  return lines;
+}
+
+// The splitter scans in blocks of bytes: line breaks, NULs and other control bytes (tabs)
+// at every place in and across blocks, in short and long lines, must split as the table says.
+TEST(SplitLines, AgreesWithTheByteByByteRuleOnMixedText) {
+  std::mt19937 random(20240611);
+  const std::string text = "abcdefghijklmnopqrstuvwxyz \xF3\xFF\x0E";
+  const std::string controls = "\t\x01\x0B\x0C";  // low bytes that end no line
+  const std::string breaks("\r\r\r\n\n\n\0", 7);
+  const auto pick = [&random](const std::string& from) {
+    return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
+  };
+  const auto oneIn = [&random](int n) { return std::uniform_int_distribution<int>(1, n)(random) == 1; };
+  for (int round = 0; round < 3000; ++round) {
+    const int length = std::uniform_int_distribution<int>(0, round % 10 == 0 ? 2000 : 200)(random);
+    // Line breaks spaced more or less widely; now and then a control byte.
+    const int breakEvery = std::uniform_int_distribution<int>(1, 300)(random);
+    const int controlEvery = round % 2 == 0 ? 20 : 100000;
+    std::string bytes;
+    for (int i = 0; i < length; ++i)
+      bytes += oneIn(breakEvery) ? pick(breaks) : oneIn(controlEvery) ? pick(controls) : pick(text);
+    ASSERT_EQ(SplitLines(bytes), SplitByteByByte(bytes)) << testing::PrintToString(bytes);
+  }
+}
+
+// A loaded list keeps the file's bytes until a line is used: every way in must see the same
+// lines, whichever is first.
+TEST(LineList, LoadedFileGivesTheSameLinesThroughEveryAccess) {
+  TempFolder folder;
+  const auto path = folder / "f.txt";
+  const std::vector<std::string> expected = {"A", "", "B", "", "\xF3 z"};
+  WriteBytes(path, std::string("A\n\rB\r\r\n\xF3 z\0ignored\r\n", 20));
+  const std::vector<std::function<void(LineList&)>> firstUses = {
+      [&](LineList& list) { EXPECT_EQ(list.LineAt(4), expected[4]); },
+      [&](LineList& list) { EXPECT_EQ(list.Lines(), expected); },
+      [&](LineList& list) { list.ReplaceLine(0, "A"); },
+      [&](LineList& list) { EXPECT_EQ(LineList(list).Lines(), expected); },
+      [&](LineList& list) {
+        list.SaveLines(folder / "copy.txt");
+        EXPECT_EQ(ReadBytes(folder / "copy.txt"), JoinLines(expected));
+      },
+  };
+  for (const auto& use : firstUses) {
+    LineList list;
+    list.LoadLines(path);
+    EXPECT_EQ(list.LineCount(), 5);
+    use(list);
+    EXPECT_EQ(list.Lines(), expected);
+    EXPECT_EQ(list.AppendLine("new"), 5);
+    EXPECT_EQ(list.LineAt(5), "new");
+  }
+
+  LineList list;
+  list.LoadLines(path);
+  const std::string& first = list.LineAt(0);
+  EXPECT_EQ(list.LineAt(2), "B");
+  EXPECT_EQ(first, "A") << "a line handed out stays valid while the list is unchanged";
+  EXPECT_THROW(list.LineAt(5), ListIndexError);
 }
 
 TEST(JoinLines, EndsEveryLineWithCrLf) {
