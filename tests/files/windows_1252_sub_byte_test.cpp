@@ -10,7 +10,7 @@ namespace {
 TEST(Windows1252SubByte, EveryByteOfALineSurvivesTheTripThroughWidgetText) {
   for (int byte = 0x01; byte <= 0xFF; ++byte) {
     if (byte == '\r' || byte == '\n') continue;
-    const std::string line = "a" + std::string(1, static_cast<char>(byte)) + "b";
+    const std::string line = {'a', static_cast<char>(byte), 'b'};
     EXPECT_EQ(QStringToWindows1252(Windows1252ToQString(line)), line) << "byte " << byte;
   }
 }
