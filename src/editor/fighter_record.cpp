@@ -4,7 +4,7 @@ namespace beditor::record {
 
 LineList FreshRecord() {
   std::vector<std::string> lines(kFreshLineCount);
-  for (int line : kAbilityLines) lines[static_cast<std::size_t>(line)] = "1";
+  for (int line : kAbilityLines) lines[static_cast<std::size_t>(line)].push_back('1');
   return LineList(std::move(lines));
 }
 
