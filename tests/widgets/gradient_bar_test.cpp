@@ -9,6 +9,7 @@
 #include <QtTest/QTest>
 #include <memory>
 
+#include "support/paint_counter.h"
 #include "widgets/colour_runs.h"
 #include "widgets/gradient_bar.h"
 #include "widgets/tahoma_font.h"
@@ -131,16 +132,8 @@ TEST_F(GradientBarTest, OnlyChangedValuesInRangeAreTakenAndRepainted) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(owner_.get()));
   const QImage before = Grab(bar);
 
-  int paints = 0;
-  struct PaintCounter : QObject {
-    int* count;
-    explicit PaintCounter(int* c) : count(c) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-      if (event->type() == QEvent::Paint) ++*count;
-      return false;
-    }
-  } counter(&paints);
-  bar->installEventFilter(&counter);
+  test::PaintCounter counter(bar);
+  int& paints = counter.count;
   QCoreApplication::processEvents();
   paints = 0;
 

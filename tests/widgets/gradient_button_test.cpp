@@ -8,6 +8,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "support/paint_counter.h"
 #include "widgets/colour_runs.h"
 #include "widgets/gradient_button.h"
 
@@ -226,16 +227,8 @@ TEST_F(GradientButtonTest, RightAndMiddleButtonsOnlyShowThePressedLook) {
 }
 
 TEST_F(GradientButtonTest, AFailingClickLeavesThePressedLookBeforeTheErrorIsReported) {
-  int paints = 0;
-  struct PaintCounter : QObject {
-    int* count;
-    explicit PaintCounter(int* c) : count(c) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-      if (event->type() == QEvent::Paint) ++*count;
-      return false;
-    }
-  } counter(&paints);
-  button_->installEventFilter(&counter);
+  test::PaintCounter counter(button_);
+  int& paints = counter.count;
 
   int paintsWhenThrown = -1;
   button_->OnClick = [&](GradientButton*) {
