@@ -11,7 +11,7 @@
 
 #include "bench_registry.h"
 #include "comparison.h"
-#include "files/line_list.h"
+#include "core/line_list.h"
 #include "peak_memory.h"
 #include "sample_files.h"
 

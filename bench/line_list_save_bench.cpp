@@ -9,7 +9,7 @@
 
 #include "bench_registry.h"
 #include "comparison.h"
-#include "files/line_list.h"
+#include "core/line_list.h"
 #include "sample_files.h"
 
 namespace beditor::bench {

@@ -8,7 +8,7 @@
 #include <map>
 #include <string_view>
 
-#include "files/file_access.h"
+#include "core/file_access.h"
 
 namespace beditor::bench {
 namespace {

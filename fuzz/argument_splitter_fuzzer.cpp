@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "files/argument_splitter.h"
+#include "core/argument_splitter.h"
 #include "fuzz_check.h"
 
 namespace {

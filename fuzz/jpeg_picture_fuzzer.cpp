@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "files/file_errors.h"
+#include "core/file_errors.h"
 #include "files/jpeg_picture.h"
 #include "fuzz_check.h"
 

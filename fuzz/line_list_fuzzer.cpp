@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "files/line_list.h"
+#include "core/line_list.h"
 #include "fuzz_check.h"
 
 namespace {

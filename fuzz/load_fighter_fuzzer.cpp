@@ -22,9 +22,9 @@
 #include <vector>
 
 #include "editor/tform1.h"
-#include "files/line_list.h"
-#include "files/number_text.h"
-#include "files/windows_1252.h"
+#include "core/line_list.h"
+#include "core/number_text.h"
+#include "files/widget_text.h"
 #include "fuzz_check.h"
 #include "silent_dialogs.h"
 #include "widgets/stat_spin_edit.h"

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "files/file_errors.h"
-#include "files/number_text.h"
-#include "files/windows_1252.h"
+#include "core/file_errors.h"
+#include "core/number_text.h"
+#include "core/windows_1252.h"
 #include "fuzz_check.h"
 
 namespace {

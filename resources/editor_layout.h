@@ -5,11 +5,15 @@
 // that replaces them (-1: never translated).
 #include <array>
 
+#include "core/fighter_layout.h"
+
 namespace beditor::layout {
 
 constexpr int kClientWidth = 844;
 constexpr int kClientHeight = 386;
 constexpr const char* kWindowCaption = "Brennic Editor";
+
+using F = record::Field;
 
 enum class LabelSide { Above, Left };
 
@@ -17,7 +21,7 @@ struct TextBoxLayout {
   const char* name;
   int left, top, width, height;
   int tab;
-  int line;
+  record::Field field;  // the record line it edits
   const char* label;
   int captionLine;
   LabelSide side;
@@ -25,20 +29,20 @@ struct TextBoxLayout {
 
 // Text boxes carry their caption label, placed by the label rule.
 constexpr std::array<TextBoxLayout, 7> kTextBoxes = {{
-    {"edNombre", 24, 52, 201, 21, 0, 17, "Nombre completo", 47, LabelSide::Above},
-    {"edNombreCorto", 231, 52, 201, 21, 1, 18, "Nombre común", 48, LabelSide::Above},
-    {"edEstatura", 24, 92, 201, 21, 2, 21, "Estatura", 49, LabelSide::Above},
-    {"edPeso", 231, 92, 201, 21, 3, 22, "Peso", 50, LabelSide::Above},
-    {"lbNacionalidad", 24, 134, 201, 21, 4, 24, "Nacionalidad", 51, LabelSide::Above},
-    {"lbFechaNac", 231, 134, 201, 21, 5, 25, "Fecha de nacimiento", 52, LabelSide::Above},
-    {"edSherdog", 312, 168, 120, 21, 27, 26, "ID Sherdog", 77, LabelSide::Left},
+    {"edNombre", 24, 52, 201, 21, 0, F::FullName, "Nombre completo", 47, LabelSide::Above},
+    {"edNombreCorto", 231, 52, 201, 21, 1, F::CommonName, "Nombre común", 48, LabelSide::Above},
+    {"edEstatura", 24, 92, 201, 21, 2, F::Height, "Estatura", 49, LabelSide::Above},
+    {"edPeso", 231, 92, 201, 21, 3, F::Weight, "Peso", 50, LabelSide::Above},
+    {"lbNacionalidad", 24, 134, 201, 21, 4, F::Nationality, "Nacionalidad", 51, LabelSide::Above},
+    {"lbFechaNac", 231, 134, 201, 21, 5, F::BirthDate, "Fecha de nacimiento", 52, LabelSide::Above},
+    {"edSherdog", 312, 168, 120, 21, 27, F::SherdogId, "ID Sherdog", 77, LabelSide::Left},
 }};
 
 struct AbilityBoxLayout {
   const char* name;
   int left, top;
   int tab;
-  int line;  // also the box's tag
+  record::Field field;  // its line is also the box's tag
   const char* labelName;
   int labelLeft, labelTop;
   const char* label;
@@ -50,31 +54,31 @@ constexpr int kAbilityHeight = 21;
 
 // In the order the window holds them (the order clearing visits them).
 constexpr std::array<AbilityBoxLayout, 18> kAbilityBoxes = {{
-    {"spPunch", 558, 47, 6, 0, "Label2", 446, 55, "Puños", 53},
-    {"spKick", 558, 75, 7, 1, "Label3", 446, 83, "Patadas", 54},
-    {"spStrenght", 558, 104, 8, 2, "Label4", 446, 112, "Fuerza", 55},
-    {"spClinch", 558, 132, 9, 3, "Label5", 446, 141, "Agarres", 56},
-    {"spAgility", 558, 161, 10, 4, "Label6", 446, 169, "Agilidad", 57},
-    {"spDodge", 558, 189, 11, 5, "Label7", 446, 198, "Esquiva", 58},
-    {"spMotivation", 558, 218, 12, 6, "Label8", 446, 226, "Motivación", 59},
-    {"spTD", 558, 248, 13, 7, "Label9", 446, 255, "Derribo", 60},
-    {"spTDDef", 558, 275, 14, 8, "Label10", 446, 284, "Def contra derribos", 61},
-    {"spGnP", 758, 47, 15, 9, "Label11", 646, 55, "Ground'n'Pound", 62},
-    {"spGroundGame", 758, 74, 16, 23, "Suelo", 646, 83, "Suelo", 63},
-    {"spSub", 758, 104, 17, 10, "Label12", 646, 112, "Sometimiento", 64},
-    {"spSubDef", 759, 131, 18, 11, "Label13", 646, 140, "Def contra sometiento", 65},
-    {"spStamina", 758, 160, 19, 12, "Label14", 647, 163, "Fondo", 66},
-    {"spFortitude", 758, 188, 20, 13, "Label15", 646, 196, "Resistencia", 67},
-    {"spPace", 758, 216, 21, 14, "Label16", 646, 224, "Ritmo", 68},
-    {"spAgressivity", 758, 244, 22, 15, "Label17", 646, 252, "Agresividad", 69},
-    {"spKORes", 758, 271, 23, 16, "Label18", 647, 281, "Resistencia al KO", 70},
+    {"spPunch", 558, 47, 6, F::Punches, "Label2", 446, 55, "Puños", 53},
+    {"spKick", 558, 75, 7, F::Kicks, "Label3", 446, 83, "Patadas", 54},
+    {"spStrenght", 558, 104, 8, F::Strength, "Label4", 446, 112, "Fuerza", 55},
+    {"spClinch", 558, 132, 9, F::Clinch, "Label5", 446, 141, "Agarres", 56},
+    {"spAgility", 558, 161, 10, F::Agility, "Label6", 446, 169, "Agilidad", 57},
+    {"spDodge", 558, 189, 11, F::Dodge, "Label7", 446, 198, "Esquiva", 58},
+    {"spMotivation", 558, 218, 12, F::Motivation, "Label8", 446, 226, "Motivación", 59},
+    {"spTD", 558, 248, 13, F::Takedowns, "Label9", 446, 255, "Derribo", 60},
+    {"spTDDef", 558, 275, 14, F::TakedownDefence, "Label10", 446, 284, "Def contra derribos", 61},
+    {"spGnP", 758, 47, 15, F::GroundAndPound, "Label11", 646, 55, "Ground'n'Pound", 62},
+    {"spGroundGame", 758, 74, 16, F::GroundGame, "Suelo", 646, 83, "Suelo", 63},
+    {"spSub", 758, 104, 17, F::Submissions, "Label12", 646, 112, "Sometimiento", 64},
+    {"spSubDef", 759, 131, 18, F::SubmissionDefence, "Label13", 646, 140, "Def contra sometiento", 65},
+    {"spStamina", 758, 160, 19, F::Stamina, "Label14", 647, 163, "Fondo", 66},
+    {"spFortitude", 758, 188, 20, F::Fortitude, "Label15", 646, 196, "Resistencia", 67},
+    {"spPace", 758, 216, 21, F::Pace, "Label16", 646, 224, "Ritmo", 68},
+    {"spAgressivity", 758, 244, 22, F::Aggressiveness, "Label17", 646, 252, "Agresividad", 69},
+    {"spKORes", 758, 271, 23, F::KoResistance, "Label18", 647, 281, "Resistencia al KO", 70},
 }};
 
 struct ChoiceBoxLayout {
   const char* name;
   int left, top, width, height;
   int tab;
-  int line;
+  record::Field field;
   const char* labelName;
   int labelLeft, labelTop;
   const char* label;
@@ -82,30 +86,22 @@ struct ChoiceBoxLayout {
 };
 
 constexpr std::array<ChoiceBoxLayout, 8> kChoiceBoxes = {{
-    {"cbGamePlan", 128, 163, 112, 21, 24, 19, "Label19", 24, 171, "Estrategia", 71},
-    {"cbGroundGPlan", 128, 192, 112, 21, 25, 27, "lbGroundGPlan", 22, 200, "Estrategia suelo", 107},
-    {"cbClinchGPlan", 128, 221, 112, 21, 26, 33, "Label21", 24, 226, "Clinch Gameplan", -1},
-    {"cbTeam", 312, 195, 120, 21, 28, 31, "lbTeam", 256, 200, "Team", 115},
-    {"cbCatPeso", 189, 254, 218, 21, 29, 20, "Label1", 22, 260, "Categoria", 72},
-    {"cbJuegoSucio", 189, 281, 218, 21, 30, 32, "Label20", 22, 287, "Fight Style", -1},
-    {"cbFancyStrikes", 189, 308, 218, 21, 31, 28, "lbFancySt", 24, 314, "Fighter tries fancy strikes", 112},
-    {"cbFancySubs", 189, 335, 218, 21, 32, 29, "lbFancySubs", 24, 341, "Fighter tries fancy submissions", 113},
+    {"cbGamePlan", 128, 163, 112, 21, 24, F::GamePlan, "Label19", 24, 171, "Estrategia", 71},
+    {"cbGroundGPlan", 128, 192, 112, 21, 25, F::GroundGamePlan, "lbGroundGPlan", 22, 200, "Estrategia suelo", 107},
+    {"cbClinchGPlan", 128, 221, 112, 21, 26, F::ClinchGamePlan, "Label21", 24, 226, "Clinch Gameplan", -1},
+    {"cbTeam", 312, 195, 120, 21, 28, F::Team, "lbTeam", 256, 200, "Team", 115},
+    {"cbCatPeso", 189, 254, 218, 21, 29, F::Category, "Label1", 22, 260, "Categoria", 72},
+    {"cbJuegoSucio", 189, 281, 218, 21, 30, F::FightStyle, "Label20", 22, 287, "Fight Style", -1},
+    {"cbFancyStrikes", 189, 308, 218, 21, 31, F::FancyStrikes, "lbFancySt", 24, 314, "Fighter tries fancy strikes", 112},
+    {"cbFancySubs", 189, 335, 218, 21, 32, F::FancySubmissions, "lbFancySubs", 24, 341, "Fighter tries fancy submissions", 113},
 }};
 
-// Fixed, untranslated entries of the choice lists.
-constexpr std::array<const char*, 6> kGamePlans = {
-    "All-Round", "Punches + Kicks", "Punches", "Kicks", "Clinch striking", "Go to the ground"};
-constexpr std::array<const char*, 5> kGroundGamePlans = {"Sub", "GnP", "Sub + GnP", "LnP", "Stand up"};
-constexpr std::array<const char*, 5> kClinchGamePlans = {
-    "All-Round", "Punches", "Knees", "Punches+Knees", "Takedown/Throws"};
-constexpr std::array<const char*, 3> kFancyChoices = {"Never", "Sometimes", "A lot"};
-
-// The weight categories the window knows before (or without) its weight list file.
-constexpr std::array<const char*, 7> kBuiltInWeights = {
-    "Featherweight: Max Max 145 lb / 66 kg", "Lightweight: Max 155 lb / 70 kg",
-    "Welterweight: Max 170 lb / 77 kg",      "Middleweight: Max 185 lb / 84 kg",
-    "Light Heavyweight: Max 205 lb / 93 kg", "Heavyweight: Max 265 lb / 120 kg",
-    "Super Heavyweight: +265lbs / 120 kg"};
+// The choice lists' fixed entries are the fighter layout's own.
+using record::kBuiltInWeights;
+using record::kClinchGamePlans;
+using record::kFancyChoices;
+using record::kGamePlans;
+using record::kGroundGamePlans;
 
 struct CommandButtonLayout {
   const char* name;

@@ -5,8 +5,8 @@
 #include "app/qt_dialogs.h"
 #include "editor/tform1.h"
 #include "evaluation/tform2.h"
-#include "files/argument_splitter.h"
-#include "files/file_access.h"
+#include "core/argument_splitter.h"
+#include "core/file_access.h"
 #include "widgets/tahoma_font.h"
 
 namespace beditor {

@@ -9,7 +9,7 @@
 #include <QMimeData>
 #include <limits>
 
-#include "files/windows_1252.h"
+#include "files/widget_text.h"
 
 namespace beditor {
 

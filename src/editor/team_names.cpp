@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "files/file_access.h"
+#include "core/file_access.h"
 #include "files/path_text.h"
 
 namespace beditor {

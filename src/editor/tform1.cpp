@@ -8,11 +8,13 @@
 
 #include "editor/caption_label.h"
 #include "editor/clickable_image.h"
-#include "editor/fighter_record.h"
+#include <type_traits>
+
+#include "core/fighter_record.h"
 #include "editor/single_line_edit.h"
 #include "evaluation/tform2.h"
 #include "files/error_box.h"
-#include "files/windows_1252.h"
+#include "files/widget_text.h"
 #include "resources/editor_layout.h"
 #include "widgets/gradient_button.h"
 #include "widgets/stat_spin_edit.h"
@@ -91,6 +93,7 @@ void TForm1::BuildControls() {
 void TForm1::BuildTextBoxes() {
   QLineEdit** const members[] = {&edNombre, &edNombreCorto, &edEstatura, &edPeso,
                                  &lbNacionalidad, &lbFechaNac, &edSherdog};
+  static_assert(std::extent_v<decltype(members)> == layout::kTextBoxes.size());
   for (std::size_t i = 0; i < layout::kTextBoxes.size(); ++i) {
     const auto& spec = layout::kTextBoxes[i];
     auto* box = new SingleLineEdit(this);
@@ -110,12 +113,13 @@ void TForm1::BuildAbilityBoxes() {
   StatSpinEdit** const members[] = {&spPunch, &spKick, &spStrenght, &spClinch, &spAgility, &spDodge,
                                     &spMotivation, &spTD, &spTDDef, &spGnP, &spGroundGame, &spSub,
                                     &spSubDef, &spStamina, &spFortitude, &spPace, &spAgressivity, &spKORes};
+  static_assert(std::extent_v<decltype(members)> == layout::kAbilityBoxes.size());
   for (std::size_t i = 0; i < layout::kAbilityBoxes.size(); ++i) {
     const auto& spec = layout::kAbilityBoxes[i];
     auto* box = new StatSpinEdit(this);
     box->setObjectName(QString::fromLatin1(spec.name));
     box->setGeometry(spec.left, spec.top, layout::kAbilityWidth, layout::kAbilityHeight);
-    box->SetTag(spec.line);
+    box->SetTag(record::LineOf(spec.field));
     auto* label = new CaptionLabel(Designed(spec.label), this);
     label->setObjectName(QString::fromLatin1(spec.labelName));
     label->move(spec.labelLeft, spec.labelTop);
@@ -129,6 +133,7 @@ void TForm1::BuildAbilityBoxes() {
 void TForm1::BuildChoiceBoxes() {
   QComboBox** const members[] = {&cbGamePlan, &cbGroundGPlan, &cbClinchGPlan, &cbTeam,
                                  &cbCatPeso, &cbJuegoSucio, &cbFancyStrikes, &cbFancySubs};
+  static_assert(std::extent_v<decltype(members)> == layout::kChoiceBoxes.size());
   for (std::size_t i = 0; i < layout::kChoiceBoxes.size(); ++i) {
     const auto& spec = layout::kChoiceBoxes[i];
     auto* box = new QComboBox(this);
@@ -258,17 +263,10 @@ void TForm1::CentreOnDesktop() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-  bool closed = false;
-  Guarded([&] {
-    FormClose();
-    closed = true;
-  });
-  // A mode that could not be stored keeps the window open and the run going.
-  if (closed) {
-    event->accept();
-  } else {
-    event->ignore();
-  }
+  // A mode that cannot be stored (a program folder the user may not write, as under Program
+  // Files) is reported, and the window closes all the same: only the mode goes unremembered.
+  Guarded([this] { FormClose(); });
+  event->accept();
 }
 
 }  // namespace beditor

@@ -7,9 +7,10 @@
 #include <functional>
 
 #include "evaluation/ability_boxes.h"
-#include "files/argument_splitter.h"
+#include "core/argument_splitter.h"
+#include "core/fighter_layout.h"
 #include "files/dialogs.h"
-#include "files/line_list.h"
+#include "core/line_list.h"
 
 class QComboBox;
 class QLabel;
@@ -45,7 +46,10 @@ class TForm1 : public QWidget {
   const LineList& ConfigLines() const { return configLines_; }
   int LoadedCategory() const { return loadedCategory_; }
   const std::filesystem::path& LoadedPath() const { return loadedPath_; }
+  // The number remembered in EditorMode.txt, and the game the window edits: JEX for 1,
+  // TAV for any other number.
   int EditorMode() const { return editorMode_; }
+  record::Game Game() const { return game_; }
 
   // The commands, as their buttons run them.
   void CmdButton1Click();  // save
@@ -117,6 +121,7 @@ class TForm1 : public QWidget {
   int loadedCategory_ = 0;
   std::filesystem::path loadedPath_;
   int editorMode_ = 0;
+  record::Game game_ = record::Game::TAV;
 
   // Remembered between showings of the file dialogs.
   QString openFolder_;

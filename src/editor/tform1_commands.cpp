@@ -1,26 +1,18 @@
 // Open, save, clear, evaluate and exit.
 #include <QComboBox>
 #include <QLineEdit>
-#include <span>
 
-#include "editor/fighter_record.h"
-#include "editor/team_file_name.h"
+#include "core/fighter_record.h"
+#include "core/team_file_name.h"
 #include "editor/tform1.h"
 #include "evaluation/tform2.h"
-#include "files/file_access.h"
+#include "core/file_access.h"
 #include "files/path_text.h"
 #include "widgets/gradient_button.h"
 #include "widgets/stat_spin_edit.h"
 
 namespace beditor {
 namespace {
-
-// Save folders by weight-list position: the TAV list has seven categories, the JEX list six.
-constexpr const char* kTavFolders[] = {"FW", "LW", "WW", "MW", "LHW", "HW", "SHW"};
-constexpr const char* kJexFolders[] = {"FW", "LW", "MW", "LHW", "HW", "SHW"};
-
-const QString kJexModeCaption = QStringLiteral("Switch to TAV Editor");
-const QString kGoToTheGround = QStringLiteral("Go to the ground");
 
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
   std::error_code error;
@@ -55,7 +47,7 @@ void TForm1::CmdButton1Click() {
     dialogs_.ShowSystemMessage(text, title, kMessageOk | kMessageIconInformation);
     return;
   }
-  if (cbGamePlan->currentText() == kGoToTheGround && btCambiarEditor->Caption() == kJexModeCaption) {
+  if (cbGamePlan->currentIndex() == record::kGoToTheGroundPosition && game_ == record::Game::JEX) {
     dialogs_.ShowSystemMessage(QStringLiteral("JEX fighters cannot have Go to the ground gameplan"),
                                QStringLiteral("Not saved"), kMessageOk | kMessageIconInformation);
     return;
@@ -69,16 +61,14 @@ void TForm1::CmdButton1Click() {
   request.fileName = edNombre->text() + QStringLiteral(".txt");
 
   const QString team = cbTeam->currentText();
-  if (IsPlainFileName(team)) {
+  if (IsPlainFileName(team.toStdString())) {
     const auto teamFile = InProgramFolder("Team") / ToPath(team + QStringLiteral(".txt"));
     if (!IsExistingFile(teamFile)) LineList({"0", "0", "0"}).SaveLines(teamFile);
   }
 
-  const int category = cbCatPeso->currentIndex();
-  const auto& folders = editorMode_ == 0 ? std::span<const char* const>(kTavFolders)
-                                         : std::span<const char* const>(kJexFolders);
-  if (category >= 0 && category < static_cast<int>(folders.size()))
-    saveFolder_ = ToQString(InProgramFolder("Fighters") / folders[static_cast<std::size_t>(category)]);
+  // The folder of the chosen category in the game the window edits.
+  if (const auto folder = record::CategoryFolder(game_, cbCatPeso->currentIndex()))
+    saveFolder_ = ToQString(InProgramFolder("Fighters") / std::string(*folder));
   request.folder = saveFolder_;
   request.filters = {QStringLiteral("Texto (*.txt)"), QStringLiteral("Todos (*)")};
   request.filterIndex = saveFilterIndex_;

@@ -1,7 +1,9 @@
-// The TAV and JEX editor modes. The mode button's caption names the mode it leads to.
+// The TAV and JEX editor modes. The mode button's caption names the mode it leads to; it is
+// derived from the mode, never read back.
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "core/fighter_layout.h"
 #include "editor/tform1.h"
 #include "widgets/gradient_button.h"
 #include "widgets/stat_spin_edit.h"
@@ -9,24 +11,27 @@
 namespace beditor {
 namespace {
 
-const QString kToJexCaption = QStringLiteral("Switch to JEX Editor");
-const QString kToTavCaption = QStringLiteral("Switch to TAV Editor");
+QString ModeButtonCaption(record::Game game) {
+  return game == record::Game::TAV ? QStringLiteral("Switch to JEX Editor") : QStringLiteral("Switch to TAV Editor");
+}
 
 }  // namespace
 
 void TForm1::btCambiarEditorClick() {
-  if (btCambiarEditor->Caption() == kToTavCaption) {
-    btCambiarEditor->SetCaption(kToJexCaption);
-    LoadWeightList("TAV Weights.txt");
+  if (game_ == record::Game::JEX) {
+    game_ = record::Game::TAV;
+    btCambiarEditor->SetCaption(ModeButtonCaption(game_));
+    LoadWeightList(record::WeightListFileName(game_));
     editorMode_ = 0;
     for (QWidget* control : std::initializer_list<QWidget*>{cbGroundGPlan, edSherdog, cbFancySubs, spTD, spTDDef,
                                                             spGnP, spGroundGame, spSub, spSubDef})
       control->setEnabled(true);
     return;
   }
-  LoadWeightList("JEX Weights.txt");
+  game_ = record::Game::JEX;
+  LoadWeightList(record::WeightListFileName(game_));
   editorMode_ = 1;
-  btCambiarEditor->SetCaption(kToTavCaption);
+  btCambiarEditor->SetCaption(ModeButtonCaption(game_));
   cbGroundGPlan->setEnabled(false);
   cbGroundGPlan->setCurrentIndex(0);
   edSherdog->setEnabled(false);

@@ -2,10 +2,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "editor/fighter_record.h"
+#include "core/fighter_record.h"
 #include "editor/tform1.h"
-#include "files/number_text.h"
-#include "files/windows_1252.h"
+#include "core/number_text.h"
+#include "files/widget_text.h"
 #include "widgets/stat_spin_edit.h"
 
 namespace beditor {
@@ -16,6 +16,11 @@ std::string RecordText(const QString& text) {
   std::string bytes = QStringToWindows1252(text);
   std::erase_if(bytes, [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
   return bytes;
+}
+
+// A choice as its record line stores it: the list position with the field's offset.
+std::string StoredText(record::Field field, const QComboBox* box) {
+  return FormatInteger(static_cast<std::int32_t>(record::StoredChoice(field, box->currentIndex())));
 }
 
 const QColor kStrongAbility(0, 128, 0);
@@ -46,13 +51,13 @@ void TForm1::spPunchChange(StatSpinEdit* box) {
   WriteLine(box->Tag(), FormatWholeNumber(value));
 }
 
-void TForm1::cbGamePlanChange() { WriteLine(record::kGamePlan, FormatInteger(cbGamePlan->currentIndex() + 1)); }
-void TForm1::cbCatPesoChange() { WriteLine(record::kWeightCategory, FormatInteger(cbCatPeso->currentIndex() - 1)); }
-void TForm1::cbGroundGPlanChnge() { WriteLine(record::kGroundGamePlan, FormatInteger(cbGroundGPlan->currentIndex())); }
-void TForm1::cbFancyStrikesChange() { WriteLine(record::kFancyStrikes, FormatInteger(cbFancyStrikes->currentIndex())); }
-void TForm1::cbFancySubsChange() { WriteLine(record::kFancySubs, FormatInteger(cbFancySubs->currentIndex())); }
+void TForm1::cbGamePlanChange() { WriteLine(record::kGamePlan, StoredText(record::Field::GamePlan, cbGamePlan)); }
+void TForm1::cbCatPesoChange() { WriteLine(record::kWeightCategory, StoredText(record::Field::Category, cbCatPeso)); }
+void TForm1::cbGroundGPlanChnge() { WriteLine(record::kGroundGamePlan, StoredText(record::Field::GroundGamePlan, cbGroundGPlan)); }
+void TForm1::cbFancyStrikesChange() { WriteLine(record::kFancyStrikes, StoredText(record::Field::FancyStrikes, cbFancyStrikes)); }
+void TForm1::cbFancySubsChange() { WriteLine(record::kFancySubs, StoredText(record::Field::FancySubmissions, cbFancySubs)); }
 void TForm1::cbTeamChange() { WriteLine(record::kTeam, RecordText(cbTeam->currentText())); }
-void TForm1::cbJuegoSucioChange() { WriteLine(record::kFightStyle, FormatInteger(cbJuegoSucio->currentIndex())); }
-void TForm1::cbClinchGPlanChange() { WriteLine(record::kClinchGamePlan, FormatInteger(cbClinchGPlan->currentIndex())); }
+void TForm1::cbJuegoSucioChange() { WriteLine(record::kFightStyle, StoredText(record::Field::FightStyle, cbJuegoSucio)); }
+void TForm1::cbClinchGPlanChange() { WriteLine(record::kClinchGamePlan, StoredText(record::Field::ClinchGamePlan, cbClinchGPlan)); }
 
 }  // namespace beditor

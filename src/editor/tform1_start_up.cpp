@@ -8,20 +8,19 @@
 #include <QSysInfo>
 #include <new>
 
-#include "editor/fighter_record.h"
+#include "core/fighter_record.h"
 #include "editor/team_names.h"
 #include "editor/tform1.h"
 #include "files/error_box.h"
-#include "files/file_access.h"
+#include "core/file_access.h"
 #include "files/jpeg_picture.h"
-#include "files/number_text.h"
+#include "core/number_text.h"
+#include "core/program_folder_lists.h"
 #include "files/path_text.h"
-#include "files/windows_1252.h"
+#include "files/widget_text.h"
 
 namespace beditor {
 namespace {
-
-constexpr const char* kEditorModeFile = "EditorMode.txt";
 
 // The command-line name is always taken below the Fighters folder, whatever it holds: it
 // is appended, never resolved against it. Either slash separates folders.
@@ -58,22 +57,11 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormShow() {
-  const auto path = InProgramFolder(kEditorModeFile);
-  if (IsExistingFile(path)) {
-    LineList mode;
-    mode.LoadLines(path);
-    editorMode_ = ParseInteger(mode.LineAt(0));
-    if (editorMode_ == 1) btCambiarEditorClick();
-  } else {
-    editorMode_ = 0;
-  }
+  editorMode_ = ReadEditorModeNumber(programFolder_);
+  if (record::GameFromModeNumber(editorMode_) == record::Game::JEX) btCambiarEditorClick();
 }
 
-void TForm1::FormClose() {
-  LineList mode;
-  mode.AppendLine(FormatInteger(editorMode_));
-  mode.SaveLines(InProgramFolder(kEditorModeFile));
-}
+void TForm1::FormClose() { WriteEditorModeNumber(programFolder_, editorMode_); }
 
 void TForm1::LoadBackground() {
   // Decoded straight into the pixmap's own format: no second copy of the picture to fill
@@ -110,11 +98,11 @@ void TForm1::LoadWeightList(const char* fileName) {
 }
 
 void TForm1::LoadLanguage() {
-  configLines_.LoadLines(InProgramFolder("Config.txt"));
-  const QString code = Windows1252ToQString(configLines_.LineAt(0));
-  captionLines_.LoadLines(InProgramFolder(ToPath(code + QStringLiteral("-Translation.txt"))));
+  configLines_.LoadLines(InProgramFolder(kConfigFileName));
+  const std::string code = LanguageCode(configLines_);
+  captionLines_.LoadLines(CaptionTablePath(programFolder_, code));
   for (const auto& [line, setCaption] : captionSetters_) setCaption(Caption(line));
-  LoadListEntries(cbJuegoSucio, InProgramFolder(ToPath(code + QStringLiteral("-estilo.txt"))));
+  LoadListEntries(cbJuegoSucio, StyleListPath(programFolder_, code));
 }
 
 void TForm1::LoadTeams() {

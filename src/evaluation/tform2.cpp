@@ -5,9 +5,9 @@
 #include <array>
 
 #include "files/error_box.h"
-#include "files/line_list.h"
-#include "files/number_text.h"
-#include "files/windows_1252.h"
+#include "core/line_list.h"
+#include "core/number_text.h"
+#include "files/widget_text.h"
 #include "resources/evaluation_layout.h"
 #include "widgets/gradient_bar.h"
 #include "widgets/stat_spin_edit.h"

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "evaluation/ability_boxes.h"
-#include "evaluation/ratings.h"
+#include "core/ratings.h"
 
 namespace beditor {
 

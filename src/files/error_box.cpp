@@ -4,11 +4,6 @@
 
 namespace beditor {
 
-std::string ErrorBoxText(const std::string& message) {
-  if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
-  return message;
-}
-
 void ShowErrorBox(Dialogs& dialogs, const std::string& message) {
   dialogs.ShowSystemMessage(QString::fromStdString(ErrorBoxText(message)), kApplicationTitle,
                             kMessageOk | kMessageIconError);

@@ -5,13 +5,10 @@
 #include <exception>
 #include <string>
 
+#include "core/file_errors.h"
 #include "files/dialogs.h"
 
 namespace beditor {
-
-// The message with a full stop appended when it is not empty and its last byte sorts
-// after ".".
-std::string ErrorBoxText(const std::string& message);
 
 // The error's message in a system box titled "BEditor" with the error icon and OK.
 void ShowErrorBox(Dialogs& dialogs, const std::string& message);

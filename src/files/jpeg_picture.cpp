@@ -7,8 +7,8 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-#include "files/file_access.h"
-#include "files/file_errors.h"
+#include "core/file_access.h"
+#include "core/file_errors.h"
 
 namespace beditor {
 namespace {

@@ -5,15 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/path_utf8.h"
+
 namespace beditor {
 
 inline std::filesystem::path ToPath(const QString& text) {
   return std::filesystem::path(text.toStdU16String());
-}
-
-// A path from UTF-8 text, on every platform.
-inline std::filesystem::path PathFromUtf8(const std::string& utf8) {
-  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
 // A folder entry's name as widget text. Never fails: a POSIX name that is not UTF-8 (a

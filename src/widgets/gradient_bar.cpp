@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <utility>
 
-#include "widgets/colour_runs.h"
+#include "core/colour_runs.h"
 #include "widgets/gradient_caption_font.h"
 #include "widgets/gradient_accessibility.h"
 #include "widgets/tahoma_font.h"

@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QShortcut>
 
-#include "widgets/colour_runs.h"
+#include "core/colour_runs.h"
 #include "widgets/gradient_accessibility.h"
 #include "widgets/gradient_caption_font.h"
 #include "widgets/tahoma_font.h"

@@ -18,7 +18,7 @@
 
 #include "widgets/stat_spin_accessible.h"
 #include "widgets/stat_spin_arrows.h"
-#include "widgets/stat_spin_rules.h"
+#include "core/stat_spin_rules.h"
 #include "widgets/system_beep.h"
 #include "widgets/tahoma_font.h"
 

@@ -8,7 +8,7 @@
 #include <QThread>
 #include <optional>
 
-#include "files/line_list.h"
+#include "core/line_list.h"
 #include "support/temp_folder.h"
 #include "x_display_client.h"
 

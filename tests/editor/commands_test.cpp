@@ -1,6 +1,6 @@
-#include "editor/fighter_record.h"
+#include "core/fighter_record.h"
 #include "editor_fixture.h"
-#include "files/file_access.h"
+#include "core/file_access.h"
 
 namespace beditor::test {
 namespace {
@@ -265,15 +265,23 @@ TEST_F(Commands, SaveFolderFollowsTheModeNumberAndTheFilterIsRemembered) {
   EXPECT_EQ(dialogs_.saveRequests.back().filterIndex, 1);
 }
 
-TEST_F(Commands, RememberedModeTwoUsesJexFoldersButTavGameRules) {
+// Any mode number but 1 shows the TAV editor, so it saves into TAV's folders by TAV's rules,
+// and the number read is written back at close.
+TEST_F(Commands, RememberedModeTwoIsTavThroughout) {
   Write("EditorMode.txt", "2\r\n");
   StartShown();
-  LoadAna();
-  Pick(Combo("cbCatPeso"), 2);
-  Pick(Combo("cbGamePlan"), 5);
-  Button("CmdButton1")->Click();
-  ASSERT_EQ(dialogs_.saveRequests.size(), 1u);
-  EXPECT_EQ(dialogs_.saveRequests[0].folder.toStdString(), (folder_ / "Fighters" / "MW").string());
+  const std::vector<std::pair<int, std::string>> cases = {{2, "WW"}, {6, "SHW"}};
+  for (const auto& [position, folder] : cases) {
+    LoadAna();
+    Pick(Combo("cbCatPeso"), position);
+    Pick(Combo("cbGamePlan"), 5);
+    dialogs_.saveRequests.clear();
+    Button("CmdButton1")->Click();
+    ASSERT_EQ(dialogs_.saveRequests.size(), 1u) << folder;
+    EXPECT_EQ(dialogs_.saveRequests[0].folder.toStdString(), (folder_ / "Fighters" / folder).string());
+  }
+  EXPECT_TRUE(Form().close());
+  EXPECT_EQ(ReadBytes(folder_ / "EditorMode.txt"), "2\r\n");
 }
 
 }  // namespace

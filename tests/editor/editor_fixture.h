@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "editor/tform1.h"
-#include "files/line_list.h"
+#include "core/line_list.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_folder.h"
 #include "widgets/gradient_button.h"

@@ -9,8 +9,8 @@
 #include <csignal>
 
 #include "editor_fixture.h"
-#include "files/file_access.h"
-#include "files/file_errors.h"
+#include "core/file_access.h"
+#include "core/file_errors.h"
 
 namespace beditor::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "editor/fighter_record.h"
+#include "core/fighter_record.h"
 #include "editor_fixture.h"
 
 namespace beditor::test {

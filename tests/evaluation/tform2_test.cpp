@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "evaluation/tform2.h"
-#include "files/line_list.h"
+#include "core/line_list.h"
 #include "support/fake_dialogs.h"
 #include "widgets/gradient_bar.h"
 #include "widgets/stat_spin_edit.h"

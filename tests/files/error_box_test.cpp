@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "files/error_box.h"
-#include "files/file_access.h"
-#include "files/file_errors.h"
+#include "core/file_access.h"
+#include "core/file_errors.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_folder.h"
 

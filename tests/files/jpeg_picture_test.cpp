@@ -11,7 +11,7 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-#include "files/file_errors.h"
+#include "core/file_errors.h"
 #include "support/temp_folder.h"
 
 namespace beditor {

@@ -6,9 +6,9 @@
 #include <map>
 #include <string>
 
-#include "files/file_access.h"
-#include "files/line_list.h"
-#include "files/number_text.h"
+#include "core/file_access.h"
+#include "core/line_list.h"
+#include "core/number_text.h"
 
 namespace beditor {
 namespace {

@@ -2,19 +2,45 @@
 
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
+#include <system_error>
 
 namespace beditor::test {
 
 TempFolder::TempFolder() {
-  if (!dir_.isValid()) throw std::runtime_error("cannot create a temporary folder");
+  std::random_device seed;
+  std::mt19937_64 random(seed());
+  const auto base = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    auto candidate = base / ("beditor-test-" + std::to_string(random()));
+    // create_directory is false when the name is taken: then another name is tried.
+    if (std::filesystem::create_directory(candidate)) {
+      path_ = std::filesystem::canonical(candidate);
+      return;
+    }
+  }
+  throw std::runtime_error("cannot create a temporary folder");
 }
 
-std::filesystem::path TempFolder::Path() const { return std::filesystem::path(dir_.path().toStdU16String()); }
+TempFolder::~TempFolder() {
+  if (path_.empty()) return;
+  std::error_code error;
+  // A test may leave entries without write permission; give them back before removing.
+  for (auto it = std::filesystem::recursive_directory_iterator(path_, error);
+       !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error))
+    std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                 error);
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, error);
+  std::filesystem::remove_all(path_, error);
+}
+
+TempFolder::TempFolder(TempFolder&& other) noexcept : path_(std::move(other.path_)) { other.path_.clear(); }
 
 TempFolder TempFolder::WithProgramFiles() {
   TempFolder folder;
-  // The built program folder holds the generated background too; the executable is skipped.
+#ifdef BEDITOR_PROGRAM_DIR
+  // The built program folder holds the generated background too; the executables are skipped.
   const std::filesystem::path source = BEDITOR_PROGRAM_DIR;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(source)) {
     const auto relative = std::filesystem::relative(entry.path(), source);
@@ -23,6 +49,7 @@ TempFolder TempFolder::WithProgramFiles() {
     if (entry.is_directory()) std::filesystem::create_directories(folder.Path() / relative);
     else std::filesystem::copy_file(entry.path(), folder.Path() / relative);
   }
+#endif
   return folder;
 }
 

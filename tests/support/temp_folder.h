@@ -1,6 +1,6 @@
 #pragma once
-// A temporary folder for a test, removed afterwards, with helpers for raw file bytes.
-#include <QTemporaryDir>
+// A temporary folder for a test, removed afterwards, with helpers for raw file bytes. No Qt,
+// so the core's tests use it on every platform.
 #include <filesystem>
 #include <string>
 
@@ -9,14 +9,20 @@ namespace beditor::test {
 class TempFolder {
  public:
   TempFolder();
-  std::filesystem::path Path() const;
-  std::filesystem::path operator/(const std::string& relative) const { return Path() / relative; }
+  ~TempFolder();
+  TempFolder(TempFolder&& other) noexcept;
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  TempFolder& operator=(TempFolder&&) = delete;
+
+  std::filesystem::path Path() const { return path_; }
+  std::filesystem::path operator/(const std::string& relative) const { return path_ / relative; }
 
   // A copy of the default program folder (the data files the build places beside the program).
   static TempFolder WithProgramFiles();
 
  private:
-  QTemporaryDir dir_;
+  std::filesystem::path path_;
 };
 
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "support/paint_counter.h"
-#include "widgets/colour_runs.h"
+#include "core/colour_runs.h"
 #include "widgets/gradient_bar.h"
 #include "widgets/tahoma_font.h"
 

@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "support/paint_counter.h"
-#include "widgets/colour_runs.h"
+#include "core/colour_runs.h"
 #include "widgets/gradient_button.h"
 
 namespace beditor {

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/file_access.h"
+#include "support/temp_folder.h"
+
+namespace beditor {
+namespace {
+
+using test::TempFolder;
+using test::WriteBytes;
+
+TEST(FileAccess, ExistingFileMeansAFileNotAFolder) {
+  TempFolder folder;
+  WriteBytes(folder / "a.txt", "");
+  std::filesystem::create_directory(folder / "dir.txt");
+  EXPECT_TRUE(IsExistingFile(folder / "a.txt"));
+  EXPECT_FALSE(IsExistingFile(folder / "dir.txt"));
+  EXPECT_FALSE(IsExistingFile(folder / "none.txt"));
+}
+
+TEST(FileAccess, ListFolderReturnsEveryMatchingEntryKind) {
+  TempFolder folder;
+  for (const char* name : {"Alpha.txt", "Beta.txt", "notes.doc", ".hidden.txt"}) WriteBytes(folder / name, "");
+  std::filesystem::create_directory(folder / "Club.txt");
+  auto names = ListFolder(folder.Path(), "*.txt");
+  std::vector<std::string> sorted;
+  for (const auto& name : names) sorted.push_back(name.string());
+  std::sort(sorted.begin(), sorted.end());
+  EXPECT_EQ(sorted, (std::vector<std::string>{".hidden.txt", "Alpha.txt", "Beta.txt", "Club.txt"}));
+  EXPECT_TRUE(ListFolder(folder / "missing", "*.txt").empty());
+}
+
+// "*.txt" is matched by its ending, other patterns by the system's wildcard rules: both
+// kinds must agree on what matches.
+TEST(FileAccess, ListFolderPatternsMatchWholeNamesCaseSensitively) {
+  TempFolder folder;
+  for (const char* name : {"a.txt", "b.TXT", "c.txt.bak", "d.tst", "txt"}) WriteBytes(folder / name, "");
+  const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+      {"*.txt", {"a.txt"}},
+      {"*.TXT", {"b.TXT"}},
+      {"*txt", {"a.txt", "txt"}},
+      {"*.t?t", {"a.txt", "d.tst"}},
+      {"*", {"a.txt", "b.TXT", "c.txt.bak", "d.tst", "txt"}},
+  };
+  for (const auto& [pattern, expected] : cases) {
+    std::vector<std::string> names;
+    for (const auto& name : ListFolder(folder.Path(), pattern)) names.push_back(name.string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, expected) << pattern;
+  }
+}
+
+TEST(FileAccess, RemoveFileIsSilentAndSameFileSeesThroughPaths) {
+  TempFolder folder;
+  WriteBytes(folder / "a.txt", "x");
+  EXPECT_TRUE(IsSameFile(folder / "a.txt", folder.Path() / "." / "a.txt"));
+  EXPECT_FALSE(IsSameFile(folder / "a.txt", folder / "b.txt"));
+  RemoveFile(folder / "a.txt");
+  RemoveFile(folder / "a.txt");
+  EXPECT_FALSE(IsExistingFile(folder / "a.txt"));
+}
+
+TEST(FileAccess, ProgramFolderHoldsTheRunningExecutable) {
+  EXPECT_TRUE(IsExistingFile(ExecutablePath()));
+  EXPECT_EQ(ProgramFolder(), ExecutablePath().parent_path());
+}
+
+}  // namespace
+}  // namespace beditor
