@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wine
   xvfb xauth x11-utils xdotool imagemagick libx11-dev
+  # The Windows build of the core and the command-line tool, and Wine to run its tests.
+  g++-mingw-w64-x86-64-posix wine wine64
 )
 # Extra tools for the fuzzing and sanitizer runs.
 if [ "${BEDITOR_FUZZ_TOOLS:-0}" = 1 ]; then

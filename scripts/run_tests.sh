@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test headless through CTest: the plain
-# build, then the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer,
-# then a short run of every fuzz target.
+# build, the Windows cross build of the core under Wine, then the same suite built with
+# AddressSanitizer and UndefinedBehaviorSanitizer, then a short run of every fuzz target.
 #   BEDITOR_QUICK=1  only the plain build and its tests
 #   BEDITOR_FUZZ_SECONDS=N  seconds per fuzz target (default 15)
 set -euo pipefail
@@ -19,6 +19,9 @@ echo "== plain build"
 "$root/scripts/build.sh"
 (cd "${BEDITOR_BUILD_DIR:-$root/build}" && ctest --output-on-failure --parallel "$jobs")
 [ "$quick" = 1 ] && exit 0
+
+echo "== Windows cross build (MinGW-w64), tests under Wine"
+"$root/scripts/run_windows_tests.sh"
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
 BEDITOR_BUILD_DIR="$root/build-sanitize" "$root/scripts/build.sh" \

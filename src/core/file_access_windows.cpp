@@ -67,8 +67,9 @@ std::size_t ReadWholeFileInto(const std::filesystem::path& path,
 void ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES) {
-    // A folder, a read-only file or a file in use refuse a plain rewrite: refuse it too.
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) ThrowCreateError(path, ERROR_ACCESS_DENIED);
+    // A folder, a read-only file or a file in use refuse a plain rewrite: refuse it too. The
+    // attribute is checked by name: Wine run by root would otherwise write through it.
+    if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) ThrowCreateError(path, ERROR_ACCESS_DENIED);
     Handle probe(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!probe.Valid()) ThrowCreateError(path, GetLastError());

@@ -1,0 +1,16 @@
+// Prints what the program's argument services make of this process: the count, then every
+// argument from 0 to the count, one a line, then the program folder. The core's tests start
+// it with real command lines.
+#include <cstdio>
+
+#include "core/argument_splitter.h"
+#include "core/file_access.h"
+#include "core/path_utf8.h"
+
+int main(int argc, char** argv) {
+  const auto arguments = beditor::ProgramArguments::FromProcess(argc, argv);
+  std::printf("%d\n", arguments.ArgumentCount());
+  for (int i = 0; i <= arguments.ArgumentCount(); ++i) std::printf("%s\n", arguments.ArgumentAt(i).c_str());
+  std::printf("%s\n", beditor::PathToUtf8(beditor::ProgramFolder()).c_str());
+  return 0;
+}
