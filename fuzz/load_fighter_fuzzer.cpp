@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "editor/tform1.h"
+#include "core/fighter_record.h"
 #include "core/line_list.h"
 #include "core/number_text.h"
 #include "files/widget_text.h"
@@ -33,12 +34,11 @@ namespace {
 
 using namespace beditor;
 
-constexpr int kPaddedLineCount = 35;
-constexpr int kFightStyleLine = 32;
-constexpr int kTeamLine = 31;
+constexpr int kPaddedLineCount = record::kLoadedLineCount;
+constexpr int kFightStyleLine = record::kFightStyle;
+constexpr int kTeamLine = record::kTeam;
 // The lines a load reads as numbers; one that is not an integer fails the load.
-constexpr int kNumberLines[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
-                                14, 15, 16, 19, 20, 23, 27, 28, 29, 32, 33};
+constexpr const auto& kNumberLines = record::kNumberLines;
 // Text lines and the boxes that show them.
 const std::map<int, const char*> kTextBoxes = {{17, "edNombre"},       {18, "edNombreCorto"}, {21, "edEstatura"},
                                                {22, "edPeso"},         {24, "lbNacionalidad"}, {25, "lbFechaNac"},

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include "core/fighter_layout.h"
 #include "core/file_access.h"
 #include "core/line_list.h"
 #include "core/number_text.h"
@@ -117,7 +118,7 @@ TEST(ProgramFolderFiles, ListsHaveOneEntryPerChoice) {
 }
 
 TEST(ProgramFolderFiles, FolderTreeIsComplete) {
-  for (const char* category : {"FW", "LW", "WW", "MW", "LHW", "HW", "SHW"})
+  for (const char* category : record::kAllFolders)
     EXPECT_TRUE(std::filesystem::is_directory(kProgramFolder / "Fighters" / category)) << category;
   EXPECT_FALSE(ListFolder(kProgramFolder / "Team", "*.txt").empty());
   for (const auto& team : ListFolder(kProgramFolder / "Team", "*.txt")) {
@@ -129,7 +130,7 @@ TEST(ProgramFolderFiles, FolderTreeIsComplete) {
 // Every sample fighter loads without the load failure and stays in its category's folder.
 TEST(ProgramFolderFiles, SampleFightersFollowTheFighterFormat) {
   // Folder of each TAV weight-list position; line 20 holds position - 1.
-  const std::string folders[] = {"FW", "LW", "WW", "MW", "LHW", "HW", "SHW"};
+  const auto folders = record::CategoryFolders(record::Game::TAV);
   struct Range {
     int line, low, high;
   };
