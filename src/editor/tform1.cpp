@@ -25,6 +25,15 @@ namespace {
 
 QString Designed(const char* utf8) { return QString::fromUtf8(utf8); }
 
+// A control the window built, found by its layout name. A name the layout and the building
+// code disagree on is a programming error, caught on the first start of any build.
+template <typename Widget>
+Widget* BuiltChild(const QWidget* window, const char* name) {
+  auto* child = window->findChild<Widget*>(QString::fromLatin1(name));
+  if (!child) qFatal("the editor window has no control named %s", name);
+  return child;
+}
+
 }  // namespace
 
 TForm1::TForm1(std::filesystem::path programFolder, ProgramArguments arguments, Dialogs& dialogs,
@@ -80,9 +89,9 @@ void TForm1::BuildControls() {
 
   // Keyboard order follows the layout's tab column.
   std::map<int, QWidget*> byTab;
-  for (const auto& box : layout::kTextBoxes) byTab[box.tab] = findChild<QWidget*>(QString::fromLatin1(box.name));
-  for (const auto& box : layout::kAbilityBoxes) byTab[box.tab] = findChild<QWidget*>(QString::fromLatin1(box.name));
-  for (const auto& box : layout::kChoiceBoxes) byTab[box.tab] = findChild<QWidget*>(QString::fromLatin1(box.name));
+  for (const auto& box : layout::kTextBoxes) byTab[box.tab] = BuiltChild<QWidget>(this, box.name);
+  for (const auto& box : layout::kAbilityBoxes) byTab[box.tab] = BuiltChild<QWidget>(this, box.name);
+  for (const auto& box : layout::kChoiceBoxes) byTab[box.tab] = BuiltChild<QWidget>(this, box.name);
   QWidget* previous = nullptr;
   for (const auto& [tab, widget] : byTab) {
     if (previous) setTabOrder(previous, widget);
@@ -168,7 +177,7 @@ void TForm1::BuildChoiceBoxes() {
   fill(cbCatPeso, layout::kBuiltInWeights);
   cbTeam->setCurrentIndex(-1);
   for (auto* labelName : {"lbFancySt", "lbFancySubs"})
-    findChild<QLabel*>(QString::fromLatin1(labelName))->setCursor(Qt::PointingHandCursor);
+    BuiltChild<QLabel>(this, labelName)->setCursor(Qt::PointingHandCursor);
 }
 
 void TForm1::BuildCommandButtons() {
