@@ -1,16 +1,12 @@
 #include "core/colour_runs.h"
 
 #include <algorithm>
-#include <limits>
 
+#include "core/extended_float.h"
+#include "core/fill_stop_formula.h"
 #include "core/mul_div.h"
 
 namespace beditor {
-
-// The fill's stop rule was drawn for 80-bit extended arithmetic: with plain doubles some
-// fills (60 per cent of 255 bands) end one band later.
-static_assert(std::numeric_limits<long double>::digits >= 64,
-              "the fill rule needs a long double with a 64-bit significand");
 
 namespace {
 
@@ -26,10 +22,10 @@ Rgb RunColour(Rgb from, Rgb to, int index, int count) {
           Component(from.blue, to.blue, index, count)};
 }
 
+// The fill's stop rule was drawn for 64-bit-significand arithmetic: with plain doubles some
+// fills (60 per cent of 255 bands) end one band later.
 bool FillEndsAfterBand(int index, int bandCount, int percentFilling) {
-  const long double share = static_cast<long double>(index) / static_cast<long double>(bandCount);
-  const long double percent = share * 100.0L;
-  return static_cast<long double>(percentFilling) < percent;
+  return FillEndsAfterBandIn<Extended>(index, bandCount, percentFilling);
 }
 
 std::vector<ColourBand> StripeBands(int left, int width, int steps, int percentFilling, Rgb from,

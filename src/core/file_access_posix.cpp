@@ -6,10 +6,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "core/file_access.h"
@@ -43,12 +46,36 @@ class FileDescriptor {
   throw FileCreateError(AbsolutePathText(path), SystemErrorText(error));
 }
 
+// The file-creation mask as the program started, read before main() starts any thread:
+// the only way to read it elsewhere is to set it, which races every thread creating a file.
+const mode_t startUpUmask = [] {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return mask;
+}();
+
+// The "Umask:" line of /proc/self/status (Linux 4.7 and later), which reads the mask
+// without touching it.
+std::optional<mode_t> UmaskFromProcStatus() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  constexpr std::string_view key = "Umask:";
+  while (std::getline(status, line)) {
+    if (!line.starts_with(key)) continue;
+    const char* first = line.data() + key.size();
+    const char* const last = line.data() + line.size();
+    while (first != last && (*first == ' ' || *first == '\t')) ++first;
+    unsigned mask = 0;
+    if (std::from_chars(first, last, mask, 8).ec != std::errc()) return std::nullopt;
+    return static_cast<mode_t>(mask);
+  }
+  return std::nullopt;
+}
+
 // The mode a newly created file would get, or the mode of the file being replaced.
 mode_t ModeForReplacement(const struct stat* existing) {
   if (existing) return existing->st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+  return 0666 & ~UmaskFromProcStatus().value_or(startUpUmask);
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -59,6 +86,58 @@ bool WriteAll(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<std::size_t>(written));
   }
   return true;
+}
+
+// The file a save of `path` writes: where the path ends in a symbolic link, the file the
+// link leads to, so that the link stays and its file gets the new bytes, as in a text
+// editor. A link that leads nowhere gives the path it names, which the save creates.
+std::filesystem::path FinalTarget(const std::filesystem::path& path) {
+  std::filesystem::path target = path;
+  for (int hops = 0;; ++hops) {
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return target;
+    if (hops == 40) ThrowCreateError(path, ELOOP);  // the system's own limit for a path
+    std::error_code error;
+    const std::filesystem::path next = std::filesystem::read_symlink(target, error);
+    if (error) ThrowCreateError(path, error.value());
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+}
+
+// The folder refuses new entries or replacing one, while the file itself may be written.
+bool FolderRefuses(int error) { return error == EACCES || error == EPERM; }
+
+// Writes the bytes over the file itself, for a file that may be written in a folder that
+// may not, where no temporary file can stand beside it. The former bytes are kept in memory
+// and written back when the new ones cannot be written whole, so a failure still leaves
+// the former file. A file that cannot be read back is not rewritten: the folder's refusal
+// `folderError` is reported instead.
+void RewriteInPlace(const std::filesystem::path& path, const std::filesystem::path& target,
+                    std::string_view bytes, int folderError) {
+  FileDescriptor file(::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
+  if (file.Get() < 0) ThrowCreateError(path, folderError);
+  struct stat info {};
+  if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) ThrowCreateError(path, folderError);
+  std::string former(static_cast<std::size_t>(info.st_size), '\0');
+  std::size_t filled = 0;
+  while (filled < former.size()) {
+    const ssize_t got = ::pread(file.Get(), former.data() + filled, former.size() - filled,
+                                static_cast<off_t>(filled));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) ThrowCreateError(path, got < 0 ? errno : EIO);
+    filled += static_cast<std::size_t>(got);
+  }
+
+  const auto writeWhole = [&file](std::string_view contents) {
+    return ::lseek(file.Get(), 0, SEEK_SET) == 0 && WriteAll(file.Get(), contents) &&
+           ::ftruncate(file.Get(), static_cast<off_t>(contents.size())) == 0 &&
+           ::fsync(file.Get()) == 0;
+  };
+  if (!writeWhole(bytes)) {
+    writeWhole(former);
+    throw StreamWriteError();
+  }
+  if (file.Close() != 0) throw StreamWriteError();
 }
 
 }  // namespace
@@ -86,21 +165,27 @@ std::size_t ReadWholeFileInto(const std::filesystem::path& path,
 }
 
 void ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes) {
+  // Messages name `path`, as the user chose it; `target` is the file that gets the bytes.
+  const std::filesystem::path target = FinalTarget(path);
   struct stat existing {};
-  const bool exists = ::stat(path.c_str(), &existing) == 0;
+  const bool exists = ::stat(target.c_str(), &existing) == 0;
   if (exists) {
     // The target must be a file that could be opened for writing, as a plain rewrite would.
     if (S_ISDIR(existing.st_mode)) ThrowCreateError(path, EISDIR);
-    FileDescriptor probe(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK));
+    FileDescriptor probe(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK));
     if (probe.Get() < 0) ThrowCreateError(path, errno);
     // A file nobody may write is read-only, even for an administrator who could override it.
     if ((existing.st_mode & 0222) == 0) ThrowCreateError(path, EACCES);
   }
 
-  const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-  std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+  const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+  std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
   FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
-  if (file.Get() < 0) ThrowCreateError(path, errno);
+  if (file.Get() < 0) {
+    const int error = errno;
+    if (exists && FolderRefuses(error)) return RewriteInPlace(path, target, bytes, error);
+    ThrowCreateError(path, error);
+  }
 
   struct TemporaryFile {
     const std::string& name;
@@ -114,7 +199,12 @@ void ReplaceFileContents(const std::filesystem::path& path, std::string_view byt
     ThrowCreateError(path, errno);
   if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0 || file.Close() != 0)
     throw StreamWriteError();
-  if (::rename(temporary.c_str(), path.c_str()) != 0) ThrowCreateError(path, errno);
+  if (::rename(temporary.c_str(), target.c_str()) != 0) {
+    // A folder with the sticky bit lets anyone add a file but replace only their own.
+    const int error = errno;
+    if (exists && FolderRefuses(error)) return RewriteInPlace(path, target, bytes, error);
+    ThrowCreateError(path, error);
+  }
   cleanup.keep = true;
 }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "core/file_access.h"
 #include "core/file_errors.h"
@@ -41,6 +42,75 @@ class Handle {
   throw FileCreateError(AbsolutePathText(path), SystemErrorText(static_cast<int>(error)));
 }
 
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+    DWORD done = 0;
+    if (!WriteFile(file, bytes.data(), chunk, &done, nullptr) || done != chunk) return false;
+    bytes.remove_prefix(done);
+  }
+  return true;
+}
+
+// The file a save of `path` writes: where the path is a symbolic link or another reparse
+// point, the file it leads to, so that the link stays and its file gets the new bytes, as
+// in a text editor. A path that leads to no file is kept as it is.
+std::filesystem::path FinalTarget(const std::filesystem::path& path) {
+  Handle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                          nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!file.Valid()) return path;
+  std::wstring name(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetFinalPathNameByHandleW(file.Get(), name.data(),
+                                                   static_cast<DWORD>(name.size()),
+                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0) return path;
+    if (length < name.size()) {
+      name.resize(length);
+      return name;  // in the \\?\ form, which every file call below takes
+    }
+    name.resize(length);
+  }
+}
+
+// The folder refuses new entries or replacing one, while the file itself may be written.
+bool FolderRefuses(DWORD error) { return error == ERROR_ACCESS_DENIED; }
+
+// Writes the bytes over the file itself, for a file that may be written in a folder that
+// may not, where no temporary file can stand beside it. The former bytes are kept in memory
+// and written back when the new ones cannot be written whole, so a failure still leaves
+// the former file. A file that cannot be read back is not rewritten: the folder's refusal
+// `folderError` is reported instead.
+void RewriteInPlace(const std::filesystem::path& path, const std::filesystem::path& target,
+                    std::string_view bytes, DWORD folderError) {
+  Handle file(CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) ThrowCreateError(path, folderError);
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.Get(), &size)) ThrowCreateError(path, folderError);
+  std::string former(static_cast<std::size_t>(size.QuadPart), '\0');
+  std::size_t filled = 0;
+  while (filled < former.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(former.size() - filled, 1u << 30));
+    DWORD got = 0;
+    if (!ReadFile(file.Get(), former.data() + filled, chunk, &got, nullptr) || got == 0)
+      ThrowCreateError(path, folderError);
+    filled += got;
+  }
+
+  const auto writeWhole = [&file](std::string_view contents) {
+    LARGE_INTEGER start{};
+    return SetFilePointerEx(file.Get(), start, nullptr, FILE_BEGIN) &&
+           WriteAll(file.Get(), contents) && SetEndOfFile(file.Get()) &&
+           FlushFileBuffers(file.Get());
+  };
+  if (!writeWhole(bytes)) {
+    writeWhole(former);
+    throw StreamWriteError();
+  }
+  if (!file.Close()) throw StreamWriteError();
+}
+
 }  // namespace
 
 std::size_t ReadWholeFileInto(const std::filesystem::path& path,
@@ -65,40 +135,40 @@ std::size_t ReadWholeFileInto(const std::filesystem::path& path,
 }
 
 void ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES) {
+  // Messages name `path`, as the user chose it; `target` is the file that gets the bytes.
+  const std::filesystem::path target = FinalTarget(path);
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+  if (exists) {
     // A folder, a read-only file or a file in use refuse a plain rewrite: refuse it too. The
     // attribute is checked by name: Wine run by root would otherwise write through it.
     if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) ThrowCreateError(path, ERROR_ACCESS_DENIED);
-    Handle probe(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+    Handle probe(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!probe.Valid()) ThrowCreateError(path, GetLastError());
   }
 
-  std::filesystem::path temporary = path;
+  std::filesystem::path temporary = target;
   temporary += L".beditor-" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
   Handle file(CreateFileW(temporary.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) ThrowCreateError(path, GetLastError());
-
-  bool written = true;
-  std::string_view rest = bytes;
-  while (written && !rest.empty()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(rest.size(), 1u << 30));
-    DWORD done = 0;
-    written = WriteFile(file.Get(), rest.data(), chunk, &done, nullptr) && done == chunk;
-    rest.remove_prefix(done);
+  if (!file.Valid()) {
+    const DWORD error = GetLastError();
+    if (exists && FolderRefuses(error)) return RewriteInPlace(path, target, bytes, error);
+    ThrowCreateError(path, error);
   }
-  written = written && FlushFileBuffers(file.Get());
+
+  bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
   written = file.Close() && written;
   if (!written) {
     DeleteFileW(temporary.c_str());
     throw StreamWriteError();
   }
-  if (!MoveFileExW(temporary.c_str(), path.c_str(),
+  if (!MoveFileExW(temporary.c_str(), target.c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     const DWORD error = GetLastError();
     DeleteFileW(temporary.c_str());
+    if (exists && FolderRefuses(error)) return RewriteInPlace(path, target, bytes, error);
     ThrowCreateError(path, error);
   }
 }

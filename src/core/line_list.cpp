@@ -3,7 +3,11 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#if defined(__SSE2__)
+// SSE2 as GCC and Clang announce it, or as MSVC does (always on x64, by /arch on x86).
+// BEDITOR_PORTABLE_LINE_SCAN keeps the byte-wise scan, so that it is built and tested here too.
+#if !defined(BEDITOR_PORTABLE_LINE_SCAN) && \
+    (defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2))
+#define BEDITOR_SSE2_LINE_SCAN 1
 #include <emmintrin.h>
 #endif
 
@@ -16,7 +20,7 @@ namespace {
 // Zero bytes after the text: the scan reads whole blocks of 64 and stops at the first NUL.
 constexpr std::size_t kScanPadding = 64;
 
-#if defined(__SSE2__)
+#if defined(BEDITOR_SSE2_LINE_SCAN)
 __m128i Load16(const char* at) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at)); }
 
 // Bit i set when byte i of the 16 at `at` is CR, LF or NUL.
@@ -67,7 +71,7 @@ std::vector<std::size_t> LineEnds(const char* text, std::size_t size) {
     if (byte == '\r') pairedLf = at + 1;
     return true;
   };
-#if defined(__SSE2__)
+#if defined(BEDITOR_SSE2_LINE_SCAN)
   for (std::size_t block = 0;; block += 64)
     for (std::uint64_t bits = LineBreakBits(text + block); bits != 0; bits &= bits - 1)
       if (!take(block + static_cast<std::size_t>(std::countr_zero(bits)))) return ends;

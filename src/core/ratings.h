@@ -14,9 +14,9 @@ struct Ratings {
   friend bool operator==(const Ratings&, const Ratings&) = default;
 };
 
-// Overall is the average of the five unrounded averages. The arithmetic is 80-bit
-// extended in a fixed order: Overall can land a hair below a half there, and the program
-// has always shown that value.
+// Overall is the average of the five unrounded averages. The arithmetic has a 64-bit
+// significand (the x87's extended precision, or its software equivalent) in a fixed order:
+// Overall can land a hair below a half there, and the program has always shown that value.
 Ratings RateAbilities(const AbilityValues& values);
 
 }  // namespace beditor

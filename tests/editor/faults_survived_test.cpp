@@ -2,7 +2,6 @@
 // The failures are made with POSIX means (file-size limits, permissions, users).
 #ifndef _WIN32
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,6 +10,7 @@
 #include "editor_fixture.h"
 #include "core/file_access.h"
 #include "core/file_errors.h"
+#include "support/ordinary_user_save.h"
 
 namespace beditor::test {
 namespace {
@@ -112,27 +112,13 @@ TEST_F(FaultsSurvived, ASaveIntoAReadOnlyFolderKeepsItsFiles) {
     ExpectRefused("Cannot create file \"");
     return;
   }
-  // An administrator writes anywhere: the refusal is checked as an ordinary user, in a child.
+  // An administrator writes anywhere: the refusal is checked as an ordinary user, in a
+  // process of its own.
   std::filesystem::permissions(folder_.Path(), std::filesystem::perms::all);
   std::filesystem::permissions(folder_ / "Fighters", std::filesystem::perms::all);
   std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
                                            std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
-  const pid_t child = fork();
-  if (child == 0) {
-    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(3);
-    try {
-      LineList({"x"}).SaveLines(folder / "Ana.txt");
-      _exit(0);
-    } catch (const FileCreateError&) {
-      _exit(1);
-    } catch (...) {
-      _exit(2);
-    }
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_EQ(SaveAsOrdinaryUser(folder / "Ana.txt", "x\r\n"), SaveOutcome::CreateError);
   EXPECT_EQ(ReadBytes(folder / "Ana.txt"), JoinLines(fighter_));
   EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"Ana.txt"});
 }
