@@ -5,15 +5,13 @@
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
-#include <QSysInfo>
-#include <new>
 
+#include "editor/background_picture.h"
 #include "editor/fighter_record.h"
 #include "editor/team_names.h"
 #include "editor/tform1.h"
 #include "files/error_box.h"
 #include "files/file_access.h"
-#include "files/jpeg_picture.h"
 #include "files/number_text.h"
 #include "files/path_text.h"
 #include "files/windows_1252.h"
@@ -76,18 +74,7 @@ void TForm1::FormClose() {
 }
 
 void TForm1::LoadBackground() {
-  // Decoded straight into the pixmap's own format: no second copy of the picture to fill
-  // and convert.
-  constexpr PixelLayout kRgb32 =
-      QSysInfo::ByteOrder == QSysInfo::LittleEndian ? PixelLayout::Bgrx : PixelLayout::Xrgb;
-  QImage image;
-  const auto rows = [&image](int width, int height) {
-    image = QImage(width, height, QImage::Format_RGB32);
-    if (image.isNull()) throw std::bad_alloc();
-    return PixelRows{image.bits(), image.bytesPerLine()};
-  };
-  DecodeJpegInto(ReadWholeFile(InProgramFolder("Fondo6.jpg")), kRgb32, rows);
-  imFondo->setPixmap(QPixmap::fromImage(std::move(image)));
+  imFondo->setPixmap(QPixmap::fromImage(TakeBackground(programFolder_)));
 }
 
 void TForm1::LoadListEntries(QComboBox* box, const std::filesystem::path& path) {
