@@ -41,11 +41,14 @@ QImage DecodeBackground(const std::filesystem::path& programFolder) {
   return image;
 }
 
-void PrefetchBackground() {
+void PrefetchBackground(const std::function<void()>& first) {
   const std::filesystem::path programFolder = ProgramFolder();
   const std::lock_guard lock(prefetchLock);
   try {
-    prefetch = Prefetch{programFolder, std::async(std::launch::async, DecodeBackground, programFolder)};
+    prefetch = Prefetch{programFolder, std::async(std::launch::async, [first, programFolder] {
+                          if (first) first();
+                          return DecodeBackground(programFolder);
+                        })};
   } catch (const std::system_error&) {
     // No thread to be had: the editor window decodes the picture itself.
   }

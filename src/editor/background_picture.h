@@ -5,6 +5,7 @@
 // the finished picture, or any error, at the moment it would have decoded it itself.
 #include <QImage>
 #include <filesystem>
+#include <functional>
 
 namespace beditor {
 
@@ -13,8 +14,9 @@ namespace beditor {
 // library can decode.
 QImage DecodeBackground(const std::filesystem::path& programFolder);
 
-// Starts DecodeBackground(ProgramFolder()) on a worker thread.
-void PrefetchBackground();
+// Starts DecodeBackground(ProgramFolder()) on a worker thread, after `first`, other work of
+// the start that needs no toolkit either, has run there.
+void PrefetchBackground(const std::function<void()>& first = {});
 
 // DecodeBackground(programFolder): the prefetched result when one was started for this same
 // folder (waiting for it, rethrowing its error), else decoded now. A prefetched result is

@@ -43,8 +43,10 @@ TEST_F(BackgroundPrefetch, DecodesThePictureIntoTheScreensFormat) {
 
 TEST_F(BackgroundPrefetch, HandsItsPictureOverOnceAndOnlyForItsFolder) {
   const std::filesystem::path built = std::filesystem::path(BEDITOR_PROGRAM_DIR) / "Fondo6.jpg";
-  std::filesystem::copy_file(built, ownPicture_, std::filesystem::copy_options::overwrite_existing);
-  PrefetchBackground();
+  // The earlier work puts the picture in place: the decoding must come after it.
+  PrefetchBackground([this, built] {
+    std::filesystem::copy_file(built, ownPicture_, std::filesystem::copy_options::overwrite_existing);
+  });
   // Another folder never takes the prefetched result.
   WriteBytes(other_ / "Fondo6.jpg", "not a picture");
   EXPECT_THROW(TakeBackground(other_.Path()), JpegError);
