@@ -3,6 +3,7 @@
 #include "app/leak_suppressions.h"
 #include "app/program.h"
 #include "editor/background_picture.h"
+#include "files/file_access.h"
 #include "widgets/tahoma_font.h"
 
 int main(int argc, char** argv) {
@@ -10,7 +11,7 @@ int main(int argc, char** argv) {
   // configuration, which the toolkit would do on its first text, and decoding the background
   // picture. One worker thread does both, in that order, while the toolkit connects to the
   // display; the font set-up and the editor window take their results.
-  beditor::PrefetchBackground(beditor::LoadFontConfiguration);
+  beditor::PrefetchBackground(beditor::ProgramFolder(), beditor::LoadFontConfiguration);
   QApplication application(argc, argv);
   return beditor::RunProgram(application, argc, argv);
 }

@@ -41,8 +41,8 @@ QImage DecodeBackground(const std::filesystem::path& programFolder) {
   return image;
 }
 
-void PrefetchBackground(const std::function<void()>& first) {
-  const std::filesystem::path programFolder = ProgramFolder();
+void PrefetchBackground(const std::filesystem::path& programFolder,
+                        const std::function<void()>& first) {
   const std::lock_guard lock(prefetchLock);
   try {
     prefetch = Prefetch{programFolder, std::async(std::launch::async, [first, programFolder] {

@@ -14,9 +14,10 @@ namespace beditor {
 // library can decode.
 QImage DecodeBackground(const std::filesystem::path& programFolder);
 
-// Starts DecodeBackground(ProgramFolder()) on a worker thread, after `first`, other work of
-// the start that needs no toolkit either, has run there.
-void PrefetchBackground(const std::function<void()>& first = {});
+// Starts DecodeBackground(programFolder) on a worker thread, after `first`, other work of the
+// start that needs no toolkit either, has run there.
+void PrefetchBackground(const std::filesystem::path& programFolder,
+                        const std::function<void()>& first = {});
 
 // DecodeBackground(programFolder): the prefetched result when one was started for this same
 // folder (waiting for it, rethrowing its error), else decoded now. A prefetched result is

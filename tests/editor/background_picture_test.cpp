@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "editor/background_picture.h"
-#include "files/file_access.h"
 #include "files/file_errors.h"
 #include "files/jpeg_picture.h"
 #include "support/temp_folder.h"
@@ -25,46 +24,39 @@ QImage Expected(const std::filesystem::path& file) {
   return image;
 }
 
-// The prefetch reads the running program's folder: here the test binary's.
-class BackgroundPrefetch : public ::testing::Test {
- protected:
-  void TearDown() override { std::filesystem::remove(ownPicture_); }
+const std::filesystem::path kBuiltPicture = std::filesystem::path(BEDITOR_PROGRAM_DIR) / "Fondo6.jpg";
 
-  const TempFolder other_ = TempFolder::WithProgramFiles();
-  const std::filesystem::path ownPicture_ = ProgramFolder() / "Fondo6.jpg";
-};
-
-TEST_F(BackgroundPrefetch, DecodesThePictureIntoTheScreensFormat) {
-  const QImage picture = DecodeBackground(other_.Path());
+TEST(BackgroundPicture, IsDecodedIntoTheScreensFormat) {
+  const TempFolder folder = TempFolder::WithProgramFiles();
+  const QImage picture = DecodeBackground(folder.Path());
   EXPECT_EQ(picture.format(), QImage::Format_RGB32);
   EXPECT_EQ(picture.size(), QSize(844, 386));
-  EXPECT_EQ(picture, Expected(other_ / "Fondo6.jpg"));
+  EXPECT_EQ(picture, Expected(kBuiltPicture));
 }
 
-TEST_F(BackgroundPrefetch, HandsItsPictureOverOnceAndOnlyForItsFolder) {
-  const std::filesystem::path built = std::filesystem::path(BEDITOR_PROGRAM_DIR) / "Fondo6.jpg";
+TEST(BackgroundPicture, PrefetchRunsTheEarlierWorkFirstAndHandsItsPictureOverOnce) {
+  const TempFolder own;
+  const TempFolder other = TempFolder::WithProgramFiles();
   // The earlier work puts the picture in place: the decoding must come after it.
-  PrefetchBackground([this, built] {
-    std::filesystem::copy_file(built, ownPicture_, std::filesystem::copy_options::overwrite_existing);
-  });
+  PrefetchBackground(own.Path(), [&own] { std::filesystem::copy_file(kBuiltPicture, own / "Fondo6.jpg"); });
   // Another folder never takes the prefetched result.
-  WriteBytes(other_ / "Fondo6.jpg", "not a picture");
-  EXPECT_THROW(TakeBackground(other_.Path()), JpegError);
+  WriteBytes(other / "Fondo6.jpg", "not a picture");
+  EXPECT_THROW(TakeBackground(other.Path()), JpegError);
 
-  EXPECT_EQ(TakeBackground(ProgramFolder()), Expected(built));
+  EXPECT_EQ(TakeBackground(own.Path()), Expected(kBuiltPicture));
   // Taken once: the next call decodes the folder's file as it is now.
-  std::filesystem::remove(ownPicture_);
-  EXPECT_THROW(TakeBackground(ProgramFolder()), FileOpenError);
+  std::filesystem::remove(own / "Fondo6.jpg");
+  EXPECT_THROW(TakeBackground(own.Path()), FileOpenError);
 }
 
-TEST_F(BackgroundPrefetch, AnErrorOfThePrefetchReachesTheTaker) {
-  std::filesystem::remove(ownPicture_);
-  PrefetchBackground();
+TEST(BackgroundPicture, AnErrorOfThePrefetchReachesTheTaker) {
+  const TempFolder own;
+  PrefetchBackground(own.Path());
   try {
-    TakeBackground(ProgramFolder());
+    TakeBackground(own.Path());
     FAIL() << "a missing picture was decoded";
   } catch (const FileOpenError& error) {
-    EXPECT_NE(std::string(error.what()).find(ownPicture_.string()), std::string::npos) << error.what();
+    EXPECT_NE(std::string(error.what()).find((own / "Fondo6.jpg").string()), std::string::npos) << error.what();
   }
 }
 
