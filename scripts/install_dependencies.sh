@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev libjpeg62-turbo-dev libboost-dev
+  qt6-base-dev libjpeg62-turbo-dev libboost-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wine
   xvfb xauth x11-utils xdotool imagemagick libx11-dev

@@ -5,17 +5,15 @@
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
-#include <QSysInfo>
-#include <new>
 
 #include "core/fighter_record.h"
+#include "core/file_access.h"
+#include "core/number_text.h"
+#include "core/program_folder_lists.h"
+#include "editor/background_picture.h"
 #include "editor/team_names.h"
 #include "editor/tform1.h"
 #include "files/error_box.h"
-#include "core/file_access.h"
-#include "files/jpeg_picture.h"
-#include "core/number_text.h"
-#include "core/program_folder_lists.h"
 #include "files/path_text.h"
 #include "files/widget_text.h"
 
@@ -64,18 +62,7 @@ void TForm1::FormShow() {
 void TForm1::FormClose() { WriteEditorModeNumber(programFolder_, editorMode_); }
 
 void TForm1::LoadBackground() {
-  // Decoded straight into the pixmap's own format: no second copy of the picture to fill
-  // and convert.
-  constexpr PixelLayout kRgb32 =
-      QSysInfo::ByteOrder == QSysInfo::LittleEndian ? PixelLayout::Bgrx : PixelLayout::Xrgb;
-  QImage image;
-  const auto rows = [&image](int width, int height) {
-    image = QImage(width, height, QImage::Format_RGB32);
-    if (image.isNull()) throw std::bad_alloc();
-    return PixelRows{image.bits(), image.bytesPerLine()};
-  };
-  DecodeJpegInto(ReadWholeFile(InProgramFolder("Fondo6.jpg")), kRgb32, rows);
-  imFondo->setPixmap(QPixmap::fromImage(std::move(image)));
+  imFondo->setPixmap(QPixmap::fromImage(TakeBackground(programFolder_)));
 }
 
 void TForm1::LoadListEntries(QComboBox* box, const std::filesystem::path& path) {

@@ -4,10 +4,30 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <mutex>
+
+#ifdef BEDITOR_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 namespace beditor {
+namespace {
+
+// Held while LoadFontConfiguration reads the configuration.
+std::mutex configurationReading;
+
+}  // namespace
+
+void LoadFontConfiguration() {
+#ifdef BEDITOR_HAVE_FONTCONFIG
+  const std::lock_guard reading(configurationReading);
+  // The toolkit's own FcInit later finds the configuration loaded and returns at once.
+  FcInit();
+#endif
+}
 
 bool InstallTahoma() {
+  { const std::lock_guard readingDone(configurationReading); }
   if (QFontDatabase::families().contains(QStringLiteral("Tahoma"))) return true;
   const QStringList folders = {
       QCoreApplication::applicationDirPath(),  // a copy shipped beside the program

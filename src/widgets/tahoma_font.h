@@ -5,7 +5,14 @@
 
 namespace beditor {
 
-// Registers Tahoma when the system lacks it; returns whether Tahoma is available now.
+// Reads the system's font configuration ahead of the toolkit, which otherwise reads it when
+// it first needs a font: a good part of the start-up that needs neither the toolkit nor a
+// window, so the program's entry runs it on a worker thread. A no-op where the toolkit does
+// not use fontconfig.
+void LoadFontConfiguration();
+
+// Registers Tahoma when the system lacks it; returns whether Tahoma is available now. Waits
+// for a LoadFontConfiguration that is under way, so the configuration is not read twice.
 bool InstallTahoma();
 
 // Tahoma with a character height of `pixels`.
