@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFileInfo>
 #include <QTimer>
 
 #include "files/path_text.h"
@@ -11,9 +12,11 @@ namespace beditor {
 QIcon ProgramIcon(const std::filesystem::path& programFolder) {
   QIcon icon;
   for (int size : kProgramIconSizes) {
-    const auto picture = programFolder / "icons" / ("beditor_" + std::to_string(size) + ".png");
-    // A missing picture adds nothing; the other sizes stand in for it.
-    icon.addFile(ToQString(picture), QSize(size, size));
+    const QString picture =
+        ToQString(programFolder / "icons" / ("beditor_" + std::to_string(size) + ".png"));
+    // A missing picture is left out (the other sizes stand in for it); one added anyway
+    // would leave a non-null icon without a picture when all are missing.
+    if (QFileInfo::exists(picture)) icon.addFile(picture, QSize(size, size));
   }
   return icon;
 }
