@@ -23,7 +23,7 @@ int RunProgram(QApplication& application, int argc, char** argv) {
   QApplication::setApplicationVersion(QStringLiteral(BEDITOR_VERSION));
   // Before any window or box exists, so that every dialog of Qt's speaks the user's language.
   const QtTranslation qtTexts(QLocale::system());
-  const DeferredProgramIcon icon(ProgramFolder());
+  DeferredProgramIcon icon(ProgramFolder());
   InstallTahoma();
 
   QtDialogs dialogs;

@@ -76,7 +76,7 @@ TEST(ProgramIcon, TheWindowsGetItRightAfterTheFirstPaint) {
   } firstPaint;
   form1.installEventFilter(&firstPaint);
 
-  const DeferredProgramIcon icon(folder.Path());
+  DeferredProgramIcon icon(folder.Path());
   form1.ShowFirstTime();
   EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }));
   EXPECT_EQ(firstPaint.iconSet, false);
