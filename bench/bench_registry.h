@@ -7,5 +7,6 @@ void RegisterLineListLoadBenchmarks();
 void RegisterLineListSaveBenchmarks();
 void RegisterTeamListBenchmarks();
 void RegisterStartUpBenchmarks();
+void RegisterTranslationAndIconBenchmarks();
 
 }  // namespace beditor::bench

@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
   RegisterLineListSaveBenchmarks();
   RegisterTeamListBenchmarks();
   RegisterStartUpBenchmarks();
+  RegisterTranslationAndIconBenchmarks();
   if (RunPeakTaskIfAsked(argc, argv)) return 0;
 
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -6,9 +6,14 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libjpeg62-turbo-dev libboost-dev libfontconfig-dev
+  # Qt's own texts (file dialogs, message box buttons) in the user's language.
+  qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wine
   xvfb xauth x11-utils xdotool imagemagick libx11-dev
+  # The real-display test reads the program's dialogs over a private D-Bus (dbus-daemon);
+  # the launcher test checks and starts the menu entry (desktop-file-validate, gio).
+  dbus desktop-file-utils libglib2.0-bin
   # The Windows build of the core and the command-line tool, and Wine to run its tests.
   g++-mingw-w64-x86-64-posix wine wine64
 )

@@ -2,7 +2,10 @@
 
 #include <csignal>
 
+#include "app/program_icon.h"
 #include "app/qt_dialogs.h"
+#include "app/qt_translation.h"
+#include "beditor_version.h"
 #include "editor/tform1.h"
 #include "evaluation/tform2.h"
 #include "core/argument_splitter.h"
@@ -17,6 +20,10 @@ int RunProgram(QApplication& application, int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
   QApplication::setApplicationName(QStringLiteral("BEditor"));
+  QApplication::setApplicationVersion(QStringLiteral(BEDITOR_VERSION));
+  // Before any window or box exists, so that every dialog of Qt's speaks the user's language.
+  const QtTranslation qtTexts(QLocale::system());
+  DeferredProgramIcon icon(ProgramFolder());
   InstallTahoma();
 
   QtDialogs dialogs;

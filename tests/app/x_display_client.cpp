@@ -1,6 +1,7 @@
 #include "x_display_client.h"
 
 #ifdef BEDITOR_HAVE_X11
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #endif
 
@@ -49,6 +50,37 @@ std::vector<unsigned long> XDisplayClient::WindowsTitled(const std::string& titl
   return found;
 }
 
+std::vector<IconPicture> XDisplayClient::WindowIcon(unsigned long window) {
+  std::vector<IconPicture> pictures;
+  Display* display = connection_->display;
+  if (!display) return pictures;
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, remaining = 0;
+  unsigned char* data = nullptr;
+  // Long enough for every size up to 256 x 256 and then some (the length is in 32-bit units).
+  const long length = 1 << 20;
+  if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), 0, length,
+                         False, XA_CARDINAL, &type, &format, &count, &remaining, &data) != Success ||
+      !data)
+    return pictures;
+  // Xlib hands 32-bit items over as longs. Each picture: width, height, then its pixels.
+  const auto* values = reinterpret_cast<const long*>(data);
+  for (unsigned long i = 0; format == 32 && i + 2 <= count;) {
+    IconPicture picture;
+    picture.width = static_cast<int>(values[i]);
+    picture.height = static_cast<int>(values[i + 1]);
+    const unsigned long pixels = static_cast<unsigned long>(picture.width) * picture.height;
+    i += 2;
+    if (picture.width <= 0 || picture.height <= 0 || i + pixels > count) break;
+    for (unsigned long p = 0; p < pixels; ++p) picture.argb.push_back(static_cast<std::uint32_t>(values[i + p]));
+    i += pixels;
+    pictures.push_back(std::move(picture));
+  }
+  XFree(data);
+  return pictures;
+}
+
 void XDisplayClient::SendDeleteWindow(unsigned long window) {
   Display* display = connection_->display;
   if (!display) return;
@@ -71,6 +103,7 @@ XDisplayClient::~XDisplayClient() = default;
 bool XDisplayClient::Open(const std::string&) { return false; }
 void XDisplayClient::Close() {}
 std::vector<unsigned long> XDisplayClient::WindowsTitled(const std::string&) { return {}; }
+std::vector<IconPicture> XDisplayClient::WindowIcon(unsigned long) { return {}; }
 void XDisplayClient::SendDeleteWindow(unsigned long) {}
 
 #endif

@@ -1,11 +1,20 @@
 #pragma once
 // A minimal X client for the real-display run: finds windows by title and closes them as a
 // window manager does. Xlib stays inside the .cpp: its macros clash with Qt's names.
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace beditor::test {
+
+// One picture of a window's icon as the window manager reads it (_NET_WM_ICON): unassociated
+// ARGB, row by row.
+struct IconPicture {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> argb;
+};
 
 class XDisplayClient {
  public:
@@ -17,6 +26,9 @@ class XDisplayClient {
 
   // Mapped top-level windows with exactly this title.
   std::vector<unsigned long> WindowsTitled(const std::string& title);
+
+  // The pictures of the window's icon; none when it has no icon of its own.
+  std::vector<IconPicture> WindowIcon(unsigned long window);
 
   // Sends the WM_DELETE_WINDOW message.
   void SendDeleteWindow(unsigned long window);

@@ -40,11 +40,12 @@ TempFolder::TempFolder(TempFolder&& other) noexcept : path_(std::move(other.path
 TempFolder TempFolder::WithProgramFiles() {
   TempFolder folder;
 #ifdef BEDITOR_PROGRAM_DIR
-  // The built program folder holds the generated background too; the executables are skipped.
+  // The built program folder holds the generated background and icon too; the executables
+  // beside them are skipped.
   const std::filesystem::path source = BEDITOR_PROGRAM_DIR;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(source)) {
     const auto relative = std::filesystem::relative(entry.path(), source);
-    if (relative.filename().string().rfind("beditor", 0) == 0) continue;
+    if (!relative.has_parent_path() && relative.filename().string().rfind("beditor", 0) == 0) continue;
     if (relative.filename() == "EditorMode.txt") continue;
     if (entry.is_directory()) std::filesystem::create_directories(folder.Path() / relative);
     else std::filesystem::copy_file(entry.path(), folder.Path() / relative);

@@ -1,0 +1,108 @@
+// The program's icon: the pictures the build draws, the icon the windows get from them and
+// when they get it, and the Windows .ico made of the same pictures.
+#include "app/program_icon.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImageReader>
+#include <QTest>
+
+#include "editor/tform1.h"
+#include "evaluation/tform2.h"
+#include "files/path_text.h"
+#include "support/fake_dialogs.h"
+#include "support/qt_printers.h"
+#include "support/temp_folder.h"
+
+namespace beditor {
+namespace {
+
+using test::TempFolder;
+
+QList<QSize> AllSizes() {
+  QList<QSize> sizes;
+  for (int size : kProgramIconSizes) sizes << QSize(size, size);
+  return sizes;
+}
+
+QImage Picture(const std::filesystem::path& folder, int size) {
+  return QImage(ToQString(folder / "icons" / ("beditor_" + std::to_string(size) + ".png")))
+      .convertToFormat(QImage::Format_ARGB32);
+}
+
+TEST(ProgramIcon, IsMadeOfTheBuiltPicturesOfEverySize) {
+  const std::filesystem::path folder = BEDITOR_PROGRAM_DIR;
+  const QIcon icon = ProgramIcon(folder);
+  ASSERT_EQ(icon.availableSizes(), AllSizes());
+  for (int size : kProgramIconSizes) {
+    SCOPED_TRACE(size);
+    const QImage picture = Picture(folder, size);
+    ASSERT_EQ(picture.size(), QSize(size, size));
+    // A tile with rounded corners: see-through corners, an opaque middle.
+    EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(picture.pixel(size / 2, size / 2)), 255);
+    EXPECT_EQ(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32), picture);
+  }
+}
+
+TEST(ProgramIcon, MissingPicturesAreLeftOut) {
+  TempFolder folder = TempFolder::WithProgramFiles();
+  std::filesystem::remove(folder / "icons/beditor_48.png");
+  EXPECT_EQ(ProgramIcon(folder.Path()).availableSizes(),
+            (QList<QSize>{QSize(16, 16), QSize(32, 32), QSize(256, 256)}));
+  std::filesystem::remove_all(folder / "icons");
+  EXPECT_TRUE(ProgramIcon(folder.Path()).isNull());
+}
+
+TEST(ProgramIcon, TheWindowsGetItRightAfterTheFirstPaint) {
+  struct ResetApplicationIcon {
+    ~ResetApplicationIcon() { QApplication::setWindowIcon(QIcon()); }
+  } reset;
+  QApplication::setWindowIcon(QIcon());
+  TempFolder folder = TempFolder::WithProgramFiles();
+  test::FakeDialogs dialogs;
+  TForm1 form1(folder.Path(), ProgramArguments(folder / "beditor", {"beditor"}), dialogs);
+  TForm2 form2(form1.Abilities(), form1.CaptionLines(), dialogs, &form1);
+  form1.SetEvaluationWindow(&form2);
+
+  // Whether the application had an icon when the editor was first painted.
+  struct FirstPaint : QObject {
+    std::optional<bool> iconSet;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Paint && !iconSet) iconSet = !QApplication::windowIcon().isNull();
+      return false;
+    }
+  } firstPaint;
+  form1.installEventFilter(&firstPaint);
+
+  DeferredProgramIcon icon(folder.Path());
+  form1.ShowFirstTime();
+  EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }));
+  EXPECT_EQ(firstPaint.iconSet, false);
+  EXPECT_EQ(QApplication::windowIcon().availableSizes(), AllSizes());
+  for (QWidget* window : {static_cast<QWidget*>(&form1), static_cast<QWidget*>(&form2)}) {
+    EXPECT_EQ(window->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey())
+        << window->objectName().toStdString();
+  }
+}
+
+// The same pictures in the .ico that the Windows resources carry, read back by Qt's own
+// icon reader.
+TEST(ProgramIcon, WindowsIconFileHoldsTheSamePictures) {
+  QImageReader reader(QStringLiteral(BEDITOR_ICON_ICO), "ico");
+  ASSERT_TRUE(reader.canRead()) << reader.errorString().toStdString();
+  ASSERT_EQ(reader.imageCount(), static_cast<int>(std::size(kProgramIconSizes)));
+  QList<QSize> sizes;
+  for (int i = 0; i < reader.imageCount(); ++i) {
+    ASSERT_TRUE(reader.jumpToImage(i));
+    const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(image.isNull()) << i << reader.errorString().toStdString();
+    sizes << image.size();
+    EXPECT_EQ(image, Picture(BEDITOR_PROGRAM_DIR, image.width())) << image.width();
+  }
+  EXPECT_EQ(sizes, AllSizes());
+}
+
+}  // namespace
+}  // namespace beditor
