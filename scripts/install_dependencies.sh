@@ -7,6 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev
   fonts-wine
   xvfb xauth x11-utils xdotool imagemagick libx11-dev
 )
