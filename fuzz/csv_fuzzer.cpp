@@ -9,8 +9,7 @@
 #include <vector>
 
 #include "core/csv.h"
-#include "core/utf8_check.h"
-#include "files/windows_1252.h"
+#include "core/windows_1252.h"
 #include "fuzz_check.h"
 
 namespace {

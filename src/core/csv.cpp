@@ -2,8 +2,7 @@
 
 #include <cstddef>
 
-#include "core/utf8_check.h"
-#include "files/windows_1252.h"
+#include "core/windows_1252.h"
 
 namespace beditor {
 

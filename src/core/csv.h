@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "files/file_errors.h"
+#include "core/file_errors.h"
 
 namespace beditor {
 

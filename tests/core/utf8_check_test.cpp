@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/utf8_check.h"
+#include "core/windows_1252.h"
 
 namespace beditor {
 namespace {
