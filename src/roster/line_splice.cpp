@@ -39,6 +39,10 @@ std::string ReplaceLinesKeepingBytes(std::string_view bytes, const std::map<int,
   result.append(bytes.substr(copied, textEnd - copied));
 
   const int lastIndex = replacements.empty() ? -1 : replacements.rbegin()->first;
+  // A last line without a line end that becomes empty would vanish: it gets one.
+  const bool lastEmptied = !lastLineEnded && lastIndex == static_cast<int>(lines.size()) - 1 &&
+                           replacements.rbegin()->second.empty();
+  if (lastEmptied) result += "\r\n";
   if (lastIndex >= static_cast<int>(lines.size())) {
     if (!lastLineEnded) result += "\r\n";
     for (int index = static_cast<int>(lines.size()); index <= lastIndex; ++index) {
