@@ -1,5 +1,6 @@
 #include "core/csv.h"
 
+#include <array>
 #include <cstddef>
 
 #include "core/windows_1252.h"
@@ -12,11 +13,19 @@ constexpr char kQuote = '"';
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// The bytes that put a cell in quotes wherever they stand: a table, as every cell of an
+// export passes through here.
+constexpr auto kQuotedBytes = [] {
+  std::array<bool, 256> quoted{};
+  for (const unsigned char c : {kQuote, '\r', '\n', ',', ';'}) quoted[c] = true;
+  return quoted;
+}();
+
 bool NeedsQuotes(std::string_view cell, char separator) {
   if (cell.empty()) return false;
   if (IsBlank(cell.front()) || IsBlank(cell.back())) return true;
   for (char c : cell) {
-    if (c == kQuote || c == '\r' || c == '\n' || c == ',' || c == ';' || c == separator) return true;
+    if (kQuotedBytes[static_cast<unsigned char>(c)] || c == separator) return true;
   }
   return false;
 }
@@ -42,6 +51,9 @@ CsvFormatError::CsvFormatError(std::string_view fileName, int row, int column, s
 
 std::string WriteCsvRecord(const std::vector<std::string>& cells, char separator) {
   std::string record;
+  std::size_t size = cells.size() + 2;
+  for (const std::string& cell : cells) size += cell.size();
+  record.reserve(size);
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) record += separator;
     const std::string& cell = cells[i];

@@ -1,7 +1,7 @@
 #include "roster/check_command.h"
 
 #include <algorithm>
-#include <map>
+#include <unordered_map>
 
 #include "core/fighter_record.h"
 #include "core/file_access.h"
@@ -35,7 +35,11 @@ const char* GameName(record::Game game) { return game == record::Game::JEX ? "JE
 
 class RosterCheck {
  public:
-  RosterCheck(const RosterContext& context, ChoiceLists lists) : context_(context), lists_(std::move(lists)) {}
+  RosterCheck(const RosterContext& context, ChoiceLists lists, std::size_t files)
+      : context_(context), lists_(std::move(lists)) {
+    sherdogIds_.reserve(files);
+    fullNames_.reserve(files);
+  }
 
   std::vector<Finding> Check(const FighterFile& file) {
     std::vector<Finding> findings;
@@ -56,11 +60,12 @@ class RosterCheck {
                               std::to_string(record::kLoadedLineCount) + ": the editor pads them with \"0\""});
     }
 
-    for (const FieldLayout& field : record::kFields) {
+    for (std::size_t i = 0; i < record::kFields.size(); ++i) {
+      const FieldLayout& field = record::kFields[i];
       const std::string& stored = fighter.lines.LineAt(field.line);
       const bool wasStored = field.line < fighter.storedLineCount;
       if (record::IsNumberKind(field.kind)) {
-        const auto number = TryParseInteger(stored);
+        const auto& number = fighter.numbers[i];
         if (!number) {
           add(field, true, "\"" + Windows1252ToUtf8(stored) + "\" is not an integer: the editor refuses to load the file");
           continue;
@@ -69,7 +74,7 @@ class RosterCheck {
           add(field, false, std::to_string(*number) + " is outside 1..20: the editor shows " +
                                 std::to_string(ShownAbility(*number)));
         }
-        const long long position = record::ChoicePosition(field.field, *number);
+        const long long position = static_cast<long long>(*number) - field.offset;  // as ChoicePosition
         if (field.field == Field::Category && file.folder) CheckCategory(field, *number, position, *file.folder, add);
         if (field.field == Field::GamePlan && context_.game == record::Game::JEX &&
             position == record::kGoToTheGroundPosition)
@@ -81,10 +86,11 @@ class RosterCheck {
       } else if (field.kind == FieldKind::Team && wasStored) {
         CheckTeam(field, stored, add);
       } else if (wasStored && field.field == Field::SherdogId && !stored.empty() && TryParseInteger(stored) != 0) {
-        CheckUnique(sherdogIds_, field, stored, Windows1252ToUtf8(stored) + " is also the Sherdog ID of ", file, add);
+        if (const FighterFile* first = FirstWith(sherdogIds_, stored, file))
+          add(field, false, Windows1252ToUtf8(stored) + " is also the Sherdog ID of " + first->Display());
       } else if (wasStored && field.field == Field::FullName && !stored.empty()) {
-        CheckUnique(fullNames_, field, stored, "\"" + Windows1252ToUtf8(stored) + "\" is also the full name of ", file,
-                    add);
+        if (const FighterFile* first = FirstWith(fullNames_, stored, file))
+          add(field, false, "\"" + Windows1252ToUtf8(stored) + "\" is also the full name of " + first->Display());
       }
     }
     std::stable_sort(findings.begin(), findings.end(),
@@ -113,32 +119,36 @@ class RosterCheck {
   template <typename Add>
   void CheckTeam(const FieldLayout& field, const std::string& stored, Add& add) {
     if (stored == "0" || stored.empty()) return;
-    const std::string team = Windows1252ToUtf8(stored);
-    if (!IsPlainFileName(team)) return;  // the editor keeps no file for such a team
-    auto [known, added] = teamFiles_.try_emplace(team, false);
-    if (added) known->second = IsExistingFile(context_.folder / "Team" / PathFromUtf8(team + ".txt"));
-    if (!known->second) add(field, false, "no team file Team/" + team + ".txt");
+    auto [known, added] = teamFiles_.try_emplace(stored, true);
+    if (added) {
+      const std::string team = Windows1252ToUtf8(stored);
+      // The editor keeps no file for a team whose name cannot name one.
+      known->second = !IsPlainFileName(team) || IsExistingFile(context_.folder / "Team" / PathFromUtf8(team + ".txt"));
+    }
+    if (!known->second) add(field, false, "no team file Team/" + Windows1252ToUtf8(stored) + ".txt");
   }
 
-  template <typename Add>
-  void CheckUnique(std::map<std::string, std::string>& seen, const FieldLayout& field, const std::string& stored,
-                   const std::string& message, const FighterFile& file, Add& add) {
-    const auto [first, added] = seen.try_emplace(stored, file.Display());
-    if (!added) add(field, false, message + first->second);
+  // The file that held `stored` first, when it is not this one.
+  static const FighterFile* FirstWith(std::unordered_map<std::string, const FighterFile*>& seen,
+                                      const std::string& stored, const FighterFile& file) {
+    const auto [first, added] = seen.try_emplace(stored, &file);
+    return added ? nullptr : first->second;
   }
 
   const RosterContext& context_;
   ChoiceLists lists_;
-  std::map<std::string, bool> teamFiles_;
-  std::map<std::string, std::string> sherdogIds_;
-  std::map<std::string, std::string> fullNames_;
+  std::unordered_map<std::string, bool> teamFiles_;  // by the team line's bytes
+  // The first file of each identity; the files outlive the check.
+  std::unordered_map<std::string, const FighterFile*> sherdogIds_;
+  std::unordered_map<std::string, const FighterFile*> fullNames_;
 };
 
 }  // namespace
 
 int RunCheck(const RosterContext& context, const std::vector<std::string>& names) {
-  RosterCheck check(context, ChoiceLists::Read(context));
+  ChoiceLists lists = ChoiceLists::Read(context);
   const auto files = FilesToWorkOn(context, names);
+  RosterCheck check(context, std::move(lists), files.size());
   ProgressLine progress(context.err, context.showProgress, "check", files.size());
   std::size_t errors = 0;
   std::size_t warnings = 0;

@@ -34,6 +34,13 @@ std::string_view FirstUnfitCharacter(std::string_view utf8) {
   return {};
 }
 
+// The ability as its box shows it, for a file the editor loads.
+template <record::Field field>
+int ShownValue(const FighterView& fighter) {
+  constexpr auto row = static_cast<std::size_t>(&record::LayoutOf(field) - record::kFields.data());
+  return ShownAbility(*fighter.numbers[row]);
+}
+
 }  // namespace
 
 FighterView FighterFromLines(LineList lines) {
@@ -42,10 +49,10 @@ FighterView FighterFromLines(LineList lines) {
   record::NormaliseLoadedLines(lines);
   fighter.lines = std::move(lines);
   for (const FieldLayout* field : kByLine) {
-    if (record::IsNumberKind(field->kind) && !TryParseInteger(fighter.lines.LineAt(field->line))) {
-      fighter.refusedAt = field;
-      break;
-    }
+    if (!record::IsNumberKind(field->kind)) continue;
+    auto& number = fighter.numbers[static_cast<std::size_t>(field - record::kFields.data())];
+    number = TryParseInteger(fighter.lines.LineAt(field->line));
+    if (!number && !fighter.refusedAt) fighter.refusedAt = field;
   }
   return fighter;
 }
@@ -64,7 +71,7 @@ FieldCells ExportCells(const FighterView& fighter, const ChoiceLists& lists) {
     std::string& cell = cells[i];
     if (fighter.Loadable() && field.kind == FieldKind::Choice) {
       const auto& entries = lists.Entries(field.list);
-      const long long position = record::ChoicePosition(field.field, *TryParseInteger(stored));
+      const long long position = *fighter.numbers[i] - field.offset;
       if (position >= 0 && position < static_cast<long long>(entries.size())) {
         cell = entries[static_cast<std::size_t>(position)];
         continue;
@@ -80,29 +87,26 @@ int ShownAbility(std::int32_t stored) { return std::clamp(stored, 1, 20); }
 
 std::optional<Ratings> RatingsOf(const FighterView& fighter) {
   if (!fighter.Loadable()) return std::nullopt;
-  const auto value = [&fighter](record::Field field) {
-    return ShownAbility(*TryParseInteger(fighter.lines.LineAt(record::LineOf(field))));
-  };
   using record::Field;
   AbilityValues values;
-  values.punch = value(Field::Punches);
-  values.kick = value(Field::Kicks);
-  values.strenght = value(Field::Strength);
-  values.clinch = value(Field::Clinch);
-  values.agility = value(Field::Agility);
-  values.dodge = value(Field::Dodge);
-  values.motivation = value(Field::Motivation);
-  values.td = value(Field::Takedowns);
-  values.tdDef = value(Field::TakedownDefence);
-  values.gnp = value(Field::GroundAndPound);
-  values.sub = value(Field::Submissions);
-  values.subDef = value(Field::SubmissionDefence);
-  values.stamina = value(Field::Stamina);
-  values.fortitude = value(Field::Fortitude);
-  values.pace = value(Field::Pace);
-  values.agressivity = value(Field::Aggressiveness);
-  values.koRes = value(Field::KoResistance);
-  values.groundGame = value(Field::GroundGame);
+  values.punch = ShownValue<Field::Punches>(fighter);
+  values.kick = ShownValue<Field::Kicks>(fighter);
+  values.strenght = ShownValue<Field::Strength>(fighter);
+  values.clinch = ShownValue<Field::Clinch>(fighter);
+  values.agility = ShownValue<Field::Agility>(fighter);
+  values.dodge = ShownValue<Field::Dodge>(fighter);
+  values.motivation = ShownValue<Field::Motivation>(fighter);
+  values.td = ShownValue<Field::Takedowns>(fighter);
+  values.tdDef = ShownValue<Field::TakedownDefence>(fighter);
+  values.gnp = ShownValue<Field::GroundAndPound>(fighter);
+  values.sub = ShownValue<Field::Submissions>(fighter);
+  values.subDef = ShownValue<Field::SubmissionDefence>(fighter);
+  values.stamina = ShownValue<Field::Stamina>(fighter);
+  values.fortitude = ShownValue<Field::Fortitude>(fighter);
+  values.pace = ShownValue<Field::Pace>(fighter);
+  values.agressivity = ShownValue<Field::Aggressiveness>(fighter);
+  values.koRes = ShownValue<Field::KoResistance>(fighter);
+  values.groundGame = ShownValue<Field::GroundGame>(fighter);
   return RateAbilities(values);
 }
 

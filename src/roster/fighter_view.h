@@ -2,6 +2,7 @@
 // A fighter file as the roster tool sees it: its lines as the editor's load makes them, and
 // from them the cells of the roster's CSV and the evaluation's ratings.
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -20,6 +21,8 @@ using FieldCells = std::array<std::string, record::kFields.size()>;
 struct FighterView {
   int storedLineCount = 0;  // before the load's padding
   LineList lines;           // after it: at least 35 lines
+  // Each number field's value, by layout row; nothing where its line is not an integer.
+  std::array<std::optional<std::int32_t>, record::kFields.size()> numbers;
   // The first layout row (in line order) whose number line is not an integer: the editor
   // refuses to load such a file.
   const record::FieldLayout* refusedAt = nullptr;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <system_error>
+#include <type_traits>
 
 #include "core/file_access.h"
 #include "core/path_utf8.h"
@@ -21,6 +22,15 @@ std::vector<std::filesystem::path::string_type> SortedTextFiles(const std::files
   ForEachInFolder(folder, "*.txt", [&names](NativeName name) { names.emplace_back(name); });
   std::sort(names.begin(), names.end());
   return names;
+}
+
+// A folder entry's name as UTF-8, without making a path of it where names are bytes already.
+std::string NameToUtf8(const std::filesystem::path::string_type& name) {
+  if constexpr (std::is_same_v<std::filesystem::path::value_type, char>) {
+    return name;
+  } else {
+    return PathToUtf8(std::filesystem::path(name));
+  }
 }
 
 }  // namespace
@@ -58,8 +68,8 @@ std::vector<FighterFile> ListRoster(const RosterContext& context) {
     const auto folderPath = fighters / PathFromUtf8(folder);
     for (auto& name : SortedTextFiles(folderPath)) {
       FighterFile file;
+      file.cell = folder + "/" + NameToUtf8(name);
       file.path = folderPath / std::move(name);
-      file.cell = folder + "/" + PathToUtf8(file.path.filename());
       file.folder = folder;
       files.push_back(std::move(file));
     }
