@@ -69,6 +69,8 @@ void ReplaceFileContents(const std::filesystem::path& path, std::string_view byt
   if (attributes != INVALID_FILE_ATTRIBUTES) {
     // A folder, a read-only file or a file in use refuse a plain rewrite: refuse it too.
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) ThrowCreateError(path, ERROR_ACCESS_DENIED);
+    // Read-only even for an administrator (or Wine's root) whom the probe below would let by.
+    if (attributes & FILE_ATTRIBUTE_READONLY) ThrowCreateError(path, ERROR_ACCESS_DENIED);
     Handle probe(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!probe.Valid()) ThrowCreateError(path, GetLastError());

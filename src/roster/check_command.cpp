@@ -12,6 +12,7 @@
 #include "roster/choice_lists.h"
 #include "roster/fighter_view.h"
 #include "roster/progress_line.h"
+#include "roster/quoted_text.h"
 #include "roster/roster_files.h"
 
 namespace beditor::roster {
@@ -67,7 +68,7 @@ class RosterCheck {
       if (record::IsNumberKind(field.kind)) {
         const auto& number = fighter.numbers[i];
         if (!number) {
-          add(field, true, "\"" + Windows1252ToUtf8(stored) + "\" is not an integer: the editor refuses to load the file");
+          add(field, true, Quoted(Windows1252ToUtf8(stored)) + " is not an integer: the editor refuses to load the file");
           continue;
         }
         if (field.kind == FieldKind::Ability && ShownAbility(*number) != *number) {
@@ -90,7 +91,7 @@ class RosterCheck {
           add(field, false, Windows1252ToUtf8(stored) + " is also the Sherdog ID of " + first->Display());
       } else if (wasStored && field.field == Field::FullName && !stored.empty()) {
         if (const FighterFile* first = FirstWith(fullNames_, stored, file))
-          add(field, false, "\"" + Windows1252ToUtf8(stored) + "\" is also the full name of " + first->Display());
+          add(field, false, Quoted(Windows1252ToUtf8(stored)) + " is also the full name of " + first->Display());
       }
     }
     std::stable_sort(findings.begin(), findings.end(),

@@ -10,6 +10,7 @@
 #include "roster/csv_output.h"
 #include "roster/export_command.h"
 #include "roster/import_command.h"
+#include "roster/quoted_text.h"
 #include "roster/rate_command.h"
 #include "roster/roster_context.h"
 
@@ -80,7 +81,7 @@ int RunRosterTool(const std::vector<std::string>& arguments, const ToolStreams& 
   try {
     std::error_code error;
     if (!std::filesystem::is_directory(context.folder, error))
-      throw UnreadableFolderError("\"" + AbsolutePathText(context.folder) + "\" is not a folder");
+      throw UnreadableFolderError(Quoted(AbsolutePathText(context.folder)) + " is not a folder");
     if (check->parsed()) return RunCheck(context, files);
     if (rateCommand->parsed()) {
       rate.separator = SeparatorFromOption(rateSeparator);

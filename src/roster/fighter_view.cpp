@@ -5,6 +5,7 @@
 #include "core/fighter_record.h"
 #include "core/number_text.h"
 #include "core/windows_1252.h"
+#include "roster/quoted_text.h"
 
 namespace beditor::roster {
 namespace {
@@ -20,7 +21,6 @@ constexpr auto kByLine = [] {
   return rows;
 }();
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 // The first character of UTF-8 text that Windows-1252 lacks.
 std::string_view FirstUnfitCharacter(std::string_view utf8) {

@@ -13,6 +13,7 @@
 #include "roster/choice_lists.h"
 #include "roster/fighter_view.h"
 #include "roster/line_splice.h"
+#include "roster/quoted_text.h"
 #include "roster/roster_columns.h"
 
 namespace beditor::roster {
@@ -28,7 +29,6 @@ constexpr std::array<Field, 8> kNeededToCreate = {Field::FullName,       Field::
                                                   Field::GamePlan,       Field::SherdogId,     Field::GroundGamePlan,
                                                   Field::FightStyle,     Field::ClinchGamePlan};
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 // A file cell with "/" between folders, or nothing when it would lead out of Fighters/.
 std::optional<std::string> InsideFighters(std::string cell) {
@@ -216,7 +216,7 @@ class Planner {
       const int column = fieldColumns_[i];
       std::string cell = column == kAbsent ? std::string() : Cell(record, column);
       // The JEX editor fills these two itself.
-      if (jex && cell.empty() && field.field == Field::SherdogId) cell = "0";
+      if (jex && cell.empty() && field.field == Field::SherdogId) cell.assign(1, '0');
       if (jex && cell.empty() && field.field == Field::GroundGamePlan) cell = record::kGroundGamePlans[0];
       const bool needed = std::find(kNeededToCreate.begin(), kNeededToCreate.end(), field.field) != kNeededToCreate.end();
       if (cell.empty() && needed) {

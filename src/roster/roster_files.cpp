@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <system_error>
-#include <type_traits>
 
 #include "core/file_access.h"
 #include "core/path_utf8.h"
@@ -25,13 +24,8 @@ std::vector<std::filesystem::path::string_type> SortedTextFiles(const std::files
 }
 
 // A folder entry's name as UTF-8, without making a path of it where names are bytes already.
-std::string NameToUtf8(const std::filesystem::path::string_type& name) {
-  if constexpr (std::is_same_v<std::filesystem::path::value_type, char>) {
-    return name;
-  } else {
-    return PathToUtf8(std::filesystem::path(name));
-  }
-}
+[[maybe_unused]] std::string NameToUtf8(const std::string& name) { return name; }
+[[maybe_unused]] std::string NameToUtf8(const std::wstring& name) { return PathToUtf8(std::filesystem::path(name)); }
 
 }  // namespace
 

@@ -25,8 +25,12 @@ struct Process {
 Process RunProgram(const TempFolder& scratch, const std::string& arguments) {
   const auto out = scratch / "out.txt";
   const auto err = scratch / "err.txt";
-  const std::string command = "\"" + std::string(BEDITOR_ROSTER_EXE) + "\" " + arguments + " >\"" + out.string() +
-                              "\" 2>\"" + err.string() + "\"";
+  const std::string program = std::filesystem::path(BEDITOR_ROSTER_EXE).make_preferred().string();
+  std::string command = "\"" + program + "\" " + arguments + " >\"" + out.string() + "\" 2>\"" + err.string() + "\"";
+#ifdef _WIN32
+  // cmd.exe takes the outer quotes off a command line holding several quoted parts.
+  command = "\"" + command + "\"";
+#endif
   const int status = std::system(command.c_str());
 #ifdef _WIN32
   const int code = status;
