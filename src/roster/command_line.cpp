@@ -36,8 +36,8 @@ int RunRosterTool(const std::vector<std::string>& arguments, const ToolStreams& 
 
   std::vector<std::string> files;
   CLI::App* check = app.add_subcommand(
-      "check", "Reports what the editor would refuse, clamp or pad, misplaced fighters, missing team files and "
-               "repeated fighters, as PATH:LINE: error|warning: message (exit code 1 on errors)");
+      "check", "PATH:LINE: error|warning: message for what the editor would refuse, clamp or pad, misplaced "
+               "fighters, missing team files and repeated fighters (exit code 1 on errors)");
   check->add_option("FILE", files, "Fighter files (default: every Fighters/*/*.txt)");
 
   RateOptions rate;
@@ -60,8 +60,8 @@ int RunRosterTool(const std::vector<std::string>& arguments, const ToolStreams& 
 
   ImportOptions importOptions;
   CLI::App* importCommand = app.add_subcommand(
-      "import", "Reads an exported (and edited) CSV file back into the fighter files; every row is checked before "
-                "anything is written (exit code 1 when the file is refused)");
+      "import", "Writes an exported, edited CSV file back into the fighter files, once every row passed its checks "
+                "(exit code 1 when the file is refused or a write fails)");
   importCommand->add_option("FILE", importOptions.csvFile, "The CSV file")->required();
   importCommand->add_flag("--dry-run", importOptions.dryRun, "Show what would change, field by field; write nothing");
 
