@@ -39,7 +39,8 @@ std::string FighterBytes(int number, std::mt19937& random, int category, int tea
   for (int line = 0; line < 17; ++line) lines[static_cast<std::size_t>(line)] = std::to_string(ability(random));
   const std::string name = "Fighter " + std::to_string(number);
   lines[17] = name;
-  lines[18] = "F" + std::to_string(number);
+  // Appended, and single characters assigned: GCC 12 misreads the plain forms as overlapping copies.
+  lines[18].assign(1, 'F').append(std::to_string(number));
   lines[19] = std::to_string(1 + number % 5);
   lines[20] = std::to_string(category - 1);
   lines[21] = std::to_string(160 + number % 40) + " cm";
@@ -51,11 +52,11 @@ std::string FighterBytes(int number, std::mt19937& random, int category, int tea
   lines[27] = std::to_string(number % 5);
   lines[28] = std::to_string(number % 3);
   lines[29] = std::to_string(number % 3);
-  lines[30] = "0";
+  lines[30].assign(1, '0');
   lines[31] = number % 4 == 0 ? "0" : "Team " + std::to_string(number % teams);
   lines[32] = std::to_string(number % 3);
   lines[33] = std::to_string(number % 5);
-  lines[34] = "0";
+  lines[34].assign(1, '0');
   return JoinLines(lines);
 }
 

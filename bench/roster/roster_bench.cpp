@@ -85,7 +85,7 @@ const std::array<std::filesystem::path, 2>& EditedCsvFiles() {
       std::string text(kUtf8ByteOrderMark);
       for (std::size_t row = 0; row < records.size(); ++row) {
         auto cells = records[row].cells;
-        if (row > 0 && row % (kFighters / kEditedRows) == 0) cells[punches] = which == 0 ? "3" : "4";
+        if (row > 0 && row % (kFighters / kEditedRows) == 0) cells[punches].assign(1, which == 0 ? '3' : '4');
         text += WriteCsvRecord(cells, ',');
       }
       paths[static_cast<std::size_t>(which)] =
