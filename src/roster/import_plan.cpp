@@ -149,15 +149,13 @@ class Planner {
     plan.row = record.row;
     plan.source = FileFromCell(context_, *inside);
     if (!Claim(plan.source, record.row, fileColumn)) return;
-    std::string bytes;
+    FighterView fighter;
     try {
-      if (!IsExistingFile(plan.source.path)) throw BEditorError("no such file");
-      bytes = ReadWholeFile(plan.source.path);
+      fighter = ReadFighter(plan.source.path);
     } catch (const BEditorError& error) {
-      Refuse(record.row, fileColumn, "file: " + plan.source.Display() + " cannot be read: " + error.what());
+      Refuse(record.row, fileColumn, std::string("file: ") + error.what());
       return;
     }
-    const FighterView fighter = FighterFromLines(LineList(SplitLines(bytes)));
     const FieldCells exported = ExportCells(fighter, lists_);
 
     bool refused = false;
@@ -191,7 +189,13 @@ class Planner {
     plan.team = TeamOf(lines.count(record::kTeam) ? lines[record::kTeam] : fighter.lines.LineAt(record::kTeam));
     if (!plan.changes.empty()) {
       plan.action = plan.target.cell == plan.source.cell ? RowPlan::Action::Change : RowPlan::Action::Move;
-      plan.bytes = ReplaceLinesKeepingBytes(bytes, lines);
+      // The file's bytes once more, now that they are needed: every byte the lines leave.
+      try {
+        plan.bytes = ReplaceLinesKeepingBytes(ReadWholeFile(plan.source.path), lines);
+      } catch (const BEditorError& error) {
+        Refuse(record.row, fileColumn, std::string("file: ") + error.what());
+        return;
+      }
     }
     plan_.rows.push_back(std::move(plan));
   }
