@@ -9,6 +9,7 @@ packages=(
   # Qt's own texts (file dialogs, message box buttons) in the user's language.
   qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev
   fonts-wine
   xvfb xauth x11-utils xdotool imagemagick libx11-dev
   # The real-display test reads the program's dialogs over a private D-Bus (dbus-daemon);

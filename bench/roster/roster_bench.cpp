@@ -1,0 +1,227 @@
+// The roster tool on a generated roster of 10,000 fighters: `check` and `export` against one
+// pass that opens, reads and closes every fighter file, `import` of 100 edited rows against
+// two such passes and the atomic replace of those 100 files, and the peak memory of `export`.
+// Usage: roster_benchmarks [Google Benchmark options]
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+#include "comparison.h"
+#include "core/csv.h"
+#include "core/file_access.h"
+#include "generated_roster.h"
+#include "roster/command_line.h"
+
+namespace beditor::bench {
+namespace {
+
+constexpr int kFighters = 10'000;
+constexpr int kEditedRows = 100;
+constexpr double kMaxCheckExportRatio = 1.5;
+constexpr double kMaxExportPeakMegabytes = 64;
+
+// Lists each category folder and opens, reads and closes every file in it: what any tool
+// that looks at every fighter must do at least.
+std::size_t ReadPass(const std::filesystem::path& programFolder) {
+  static std::vector<char> buffer(1 << 16);
+  std::size_t total = 0;
+  const auto fighters = programFolder / "Fighters";
+  DIR* folders = ::opendir(fighters.c_str());
+  if (!folders) throw std::runtime_error("no Fighters folder");
+  while (const dirent* folder = ::readdir(folders)) {
+    if (folder->d_name[0] == '.') continue;
+    const std::string path = (fighters / folder->d_name).string();
+    DIR* files = ::opendir(path.c_str());
+    if (!files) continue;
+    while (const dirent* file = ::readdir(files)) {
+      if (file->d_name[0] == '.') continue;
+      const int fd = ::open((path + "/" + file->d_name).c_str(), O_RDONLY | O_CLOEXEC);
+      if (fd < 0) continue;
+      ssize_t got = 0;
+      while ((got = ::read(fd, buffer.data(), buffer.size())) > 0) total += static_cast<std::size_t>(got);
+      ::close(fd);
+    }
+    ::closedir(files);
+  }
+  ::closedir(folders);
+  return total;
+}
+
+struct ToolRun {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+ToolRun RunTool(const std::vector<std::string>& arguments) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int code = roster::RunRosterTool(arguments, {out, err, false});
+  return {code, out.str(), err.str()};
+}
+
+std::string Folder() { return Roster(kFighters).folder.string(); }
+
+// Two CSV files that each set the punches of the same 100 fighters, to different values:
+// imported in turn, each writes exactly those 100 files.
+const std::array<std::filesystem::path, 2>& EditedCsvFiles() {
+  static const std::array<std::filesystem::path, 2> files = [] {
+    const auto exported = Roster(kFighters).folder.parent_path() / "exported.csv";
+    RunTool({"--folder", Folder(), "export", "-o", exported.string()});
+    auto records = ReadCsvFile(ReadWholeFile(exported), "exported.csv").records;
+    const std::size_t punches = 16;  // file, the 15 cells before the abilities
+    if (records.front().cells[punches] != "punches") throw std::runtime_error("unexpected columns");
+    std::array<std::filesystem::path, 2> paths;
+    for (int which = 0; which < 2; ++which) {
+      std::string text(kUtf8ByteOrderMark);
+      for (std::size_t row = 0; row < records.size(); ++row) {
+        auto cells = records[row].cells;
+        if (row > 0 && row % (kFighters / kEditedRows) == 0) cells[punches].assign(1, which == 0 ? '3' : '4');
+        text += WriteCsvRecord(cells, ',');
+      }
+      paths[static_cast<std::size_t>(which)] =
+          Roster(kFighters).folder.parent_path() / ("edited-" + std::to_string(which) + ".csv");
+      ReplaceFileContents(paths[static_cast<std::size_t>(which)], text);
+    }
+    // The roster starts as the first file has it.
+    RunTool({"--folder", Folder(), "import", paths[0].string()});
+    return paths;
+  }();
+  return files;
+}
+
+// The files the edited rows name, as the import writes them.
+std::vector<std::filesystem::path> EditedFiles() {
+  std::vector<std::filesystem::path> files;
+  const auto records = ReadCsvFile(ReadWholeFile(EditedCsvFiles()[0]), "edited").records;
+  for (std::size_t row = kFighters / kEditedRows; row < records.size(); row += kFighters / kEditedRows)
+    files.push_back(Roster(kFighters).folder / "Fighters" / records[row].cells[0]);
+  return files;
+}
+
+void RegisterRosterBenchmarks() {
+  AddBenchmark("Roster/ReadPass", [](benchmark::State& state) {
+    const auto folder = Roster(kFighters).folder;
+    for (auto _ : state) benchmark::DoNotOptimize(ReadPass(folder));
+  });
+  AddBenchmark("Roster/check", [](benchmark::State& state) {
+    const std::vector<std::string> arguments = {"--folder", Folder(), "check"};
+    for (auto _ : state) {
+      const ToolRun run = RunTool(arguments);
+      if (run.code != 0) state.SkipWithError(("check found errors: " + run.out.substr(0, 200)).c_str());
+    }
+  });
+  AddBenchmark("Roster/export", [](benchmark::State& state) {
+    const std::string output = (Roster(kFighters).folder.parent_path() / "export.csv").string();
+    const std::vector<std::string> arguments = {"--folder", Folder(), "export", "-o", output};
+    for (auto _ : state)
+      if (RunTool(arguments).code != 0) state.SkipWithError("export failed");
+  });
+  AddBenchmark("Roster/ReadPassTwiceAndWrite100", [](benchmark::State& state) {
+    const auto folder = Roster(kFighters).folder;
+    const auto files = EditedFiles();
+    std::vector<std::string> contents;
+    for (const auto& file : files) contents.push_back(ReadWholeFile(file));
+    for (auto _ : state) {
+      benchmark::DoNotOptimize(ReadPass(folder));
+      benchmark::DoNotOptimize(ReadPass(folder));
+      for (std::size_t i = 0; i < files.size(); ++i) ReplaceFileContents(files[i], contents[i]);
+    }
+  });
+  AddBenchmark("Roster/import100", [](benchmark::State& state) {
+    const auto& csv = EditedCsvFiles();
+    static std::size_t next = 1;  // across repetitions too: the roster holds what the last import wrote
+    const std::string expected = std::to_string(kEditedRows) + " changed, 0 moved, 0 created, " +
+                                 std::to_string(kFighters - kEditedRows) + " unchanged\n";
+    for (auto _ : state) {
+      const ToolRun run = RunTool({"--folder", Folder(), "import", csv[next].string()});
+      next = 1 - next;
+      if (run.code != 0 || !run.out.ends_with(expected))
+        state.SkipWithError(("import did not write exactly 100 files: " + run.err.substr(0, 200)).c_str());
+    }
+  });
+  AddComparison({"check, 10,000 fighters", "Roster/ReadPass", "Roster/check", kMaxCheckExportRatio});
+  AddComparison({"export, 10,000 fighters", "Roster/ReadPass", "Roster/export", kMaxCheckExportRatio});
+  AddComparison({"import, 100 of 10,000 rows edited", "Roster/ReadPassTwiceAndWrite100", "Roster/import100", 1.0});
+}
+
+// A "Vm…:  123 kB" line of /proc/self/status, in bytes; -1 when missing.
+double StatusBytes(const char* key) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  const std::size_t length = std::strlen(key);
+  while (std::getline(status, line))
+    if (line.compare(0, length, key) == 0 && line.size() > length && line[length] == ':')
+      return std::stod(line.substr(length + 1)) * 1024;
+  return -1;
+}
+
+// How far the resident memory of a child process rises while it exports the roster.
+double ExportPeakGrowth() {
+  const std::string folder = Folder();
+  const std::string output = (Roster(kFighters).folder.parent_path() / "peak.csv").string();
+  int pipe[2];
+  if (::pipe(pipe) != 0) return -1;
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(pipe[0]);
+    // Writing 5 to clear_refs resets the peak (VmHWM) to the present resident size.
+    std::ofstream("/proc/self/clear_refs") << "5";
+    const double before = StatusBytes("VmRSS");
+    RunTool({"--folder", folder, "export", "-o", output});
+    const double growth = StatusBytes("VmHWM") - before;
+    [[maybe_unused]] const auto written = ::write(pipe[1], &growth, sizeof growth);
+    ::_exit(0);
+  }
+  ::close(pipe[1]);
+  double growth = -1;
+  if (::read(pipe[0], &growth, sizeof growth) != sizeof growth) growth = -1;
+  ::close(pipe[0]);
+  ::waitpid(child, nullptr, 0);
+  return growth;
+}
+
+}  // namespace
+}  // namespace beditor::bench
+
+int main(int argc, char** argv) {
+  using namespace beditor::bench;
+  RegisterRosterBenchmarks();
+  // The machine is shared: by default every benchmark runs five times and the summary uses
+  // the medians. An explicit --benchmark_repetitions wins.
+  std::vector<char*> arguments(argv, argv + argc);
+  bool repetitionsGiven = false;
+  for (char* argument : arguments) repetitionsGiven |= std::strncmp(argument, "--benchmark_repetitions", 23) == 0;
+  char repetitions[] = "--benchmark_repetitions=5";
+  char aggregatesOnly[] = "--benchmark_display_aggregates_only=true";
+  if (!repetitionsGiven) {
+    arguments.push_back(repetitions);
+    arguments.push_back(aggregatesOnly);
+  }
+  int count = static_cast<int>(arguments.size());
+  arguments.push_back(nullptr);
+  benchmark::Initialize(&count, arguments.data());
+  if (benchmark::ReportUnrecognizedArguments(count, arguments.data())) return 1;
+
+  const auto& roster = Roster(kFighters);
+  std::cout << "Roster: " << roster.files.size() << " fighter files, " << roster.bytes / 1024 << " KB\n";
+  ComparisonReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintSummary(std::cout);
+  const double peak = ExportPeakGrowth();
+  char line[160];
+  std::snprintf(line, sizeof line, "export peak memory growth: %.1f MB (target <= %.0f MB): %s\n", peak / (1024 * 1024),
+                kMaxExportPeakMegabytes, peak >= 0 && peak <= kMaxExportPeakMegabytes * 1024 * 1024 ? "met" : "MISSED");
+  std::cout << line;
+  benchmark::Shutdown();
+  return 0;
+}

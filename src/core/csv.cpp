@@ -1,0 +1,172 @@
+#include "core/csv.h"
+
+#include <array>
+#include <cstddef>
+
+#include "core/windows_1252.h"
+
+namespace beditor {
+
+namespace {
+
+constexpr char kQuote = '"';
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The bytes that put a cell in quotes wherever they stand: a table, as every cell of an
+// export passes through here.
+constexpr auto kQuotedBytes = [] {
+  std::array<bool, 256> quoted{};
+  for (const unsigned char c : {kQuote, '\r', '\n', ',', ';'}) quoted[c] = true;
+  return quoted;
+}();
+
+bool NeedsQuotes(std::string_view cell, char separator) {
+  if (cell.empty()) return false;
+  if (IsBlank(cell.front()) || IsBlank(cell.back())) return true;
+  for (char c : cell) {
+    if (kQuotedBytes[static_cast<unsigned char>(c)] || c == separator) return true;
+  }
+  return false;
+}
+
+// Line breaks as the reader counts them: CR LF, lone CR and lone LF one each.
+int CountLineBreaks(std::string_view text) {
+  int count = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) ++count;
+  }
+  return count;
+}
+
+std::string OnLine(int line) { return " (line " + std::to_string(line) + ")"; }
+
+}  // namespace
+
+CsvFormatError::CsvFormatError(std::string_view fileName, int row, int column, std::string_view reason)
+    : BEditorError(std::string(fileName) + ":" + std::to_string(row) + ":" + std::to_string(column) + ": " +
+                   std::string(reason)),
+      row_(row),
+      column_(column) {}
+
+std::string WriteCsvRecord(const std::vector<std::string>& cells, char separator) {
+  std::string record;
+  std::size_t size = cells.size() + 2;
+  for (const std::string& cell : cells) size += cell.size();
+  record.reserve(size);
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (i > 0) record += separator;
+    const std::string& cell = cells[i];
+    if (!NeedsQuotes(cell, separator)) {
+      record += cell;
+      continue;
+    }
+    record += kQuote;
+    for (char c : cell) {
+      if (c == kQuote) record += kQuote;
+      record += c;
+    }
+    record += kQuote;
+  }
+  record += "\r\n";
+  return record;
+}
+
+char DetectCsvSeparator(std::string_view text) {
+  int commas = 0;
+  int semicolons = 0;
+  bool quoted = false;
+  for (char c : text) {
+    // A doubled quote inside a quoted cell toggles twice, leaving the cell quoted.
+    if (c == kQuote) {
+      quoted = !quoted;
+    } else if (!quoted) {
+      if (c == '\r' || c == '\n') break;
+      if (c == ',') ++commas;
+      if (c == ';') ++semicolons;
+    }
+  }
+  return semicolons > commas ? ';' : ',';
+}
+
+std::vector<CsvRecord> ReadCsvRecords(std::string_view text, char separator, std::string_view fileName) {
+  const char unquotedStops[] = {separator, kQuote, '\r', '\n'};
+  const std::string_view unquotedEnd(unquotedStops, sizeof unquotedStops);
+  std::vector<CsvRecord> records;
+  int line = 1;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    CsvRecord record;
+    record.row = static_cast<int>(records.size()) + 1;
+    record.line = line;
+    for (;;) {
+      const int column = static_cast<int>(record.cells.size()) + 1;
+      std::string cell;
+      if (at < text.size() && text[at] == kQuote) {
+        const int openedOn = line;
+        ++at;
+        for (;;) {
+          const std::size_t quote = text.find(kQuote, at);
+          if (quote == std::string_view::npos) {
+            throw CsvFormatError(fileName, record.row, column,
+                                 "the quote that opens this cell" + OnLine(openedOn) + " is never closed");
+          }
+          const std::string_view piece = text.substr(at, quote - at);
+          line += CountLineBreaks(piece);
+          cell += piece;
+          at = quote + 1;
+          if (at < text.size() && text[at] == kQuote) {
+            cell += kQuote;
+            ++at;
+          } else {
+            break;
+          }
+        }
+        if (at < text.size() && text[at] != separator && text[at] != '\r' && text[at] != '\n') {
+          throw CsvFormatError(fileName, record.row, column,
+                               "text after the closing quote of this cell" + OnLine(line) +
+                                   "; a quote inside a quoted cell is written twice");
+        }
+      } else {
+        std::size_t end = text.find_first_of(unquotedEnd, at);
+        if (end == std::string_view::npos) end = text.size();
+        if (end < text.size() && text[end] == kQuote) {
+          throw CsvFormatError(fileName, record.row, column,
+                               "a quote inside a cell that does not start with one" + OnLine(line) +
+                                   "; a cell holding quotes is put in quotes whole, its quotes written twice");
+        }
+        cell.assign(text.substr(at, end - at));
+        at = end;
+      }
+      record.cells.push_back(std::move(cell));
+      if (at < text.size() && text[at] == separator) {
+        ++at;
+        continue;
+      }
+      break;
+    }
+    // Here the text ends or a line break ends the record.
+    if (at < text.size()) {
+      at += text.substr(at).starts_with("\r\n") ? 2 : 1;
+      ++line;
+    }
+    records.push_back(std::move(record));
+  }
+  return records;
+}
+
+std::string CsvBytesToUtf8(std::string_view bytes) {
+  if (bytes.starts_with(kUtf8ByteOrderMark)) bytes.remove_prefix(kUtf8ByteOrderMark.size());
+  if (IsValidUtf8(bytes)) return std::string(bytes);
+  return Windows1252ToUtf8(bytes);
+}
+
+CsvTable ReadCsvFile(std::string_view bytes, std::string_view fileName) {
+  const std::string text = CsvBytesToUtf8(bytes);
+  CsvTable table;
+  table.separator = DetectCsvSeparator(text);
+  table.records = ReadCsvRecords(text, table.separator, fileName);
+  return table;
+}
+
+}  // namespace beditor

@@ -1,0 +1,56 @@
+#pragma once
+// A fighter file as the roster tool sees it: its lines as the editor's load makes them, and
+// from them the cells of the roster's CSV and the evaluation's ratings.
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/fighter_layout.h"
+#include "core/line_list.h"
+#include "core/ratings.h"
+#include "roster/choice_lists.h"
+
+namespace beditor::roster {
+
+// One cell per row of the layout table, in its order (the CSV's column order).
+using FieldCells = std::array<std::string, record::kFields.size()>;
+
+struct FighterView {
+  int storedLineCount = 0;  // before the load's padding
+  LineList lines;           // after it: at least 35 lines
+  // Each number field's value, by layout row; nothing where its line is not an integer.
+  std::array<std::optional<std::int32_t>, record::kFields.size()> numbers;
+  // The first layout row (in line order) whose number line is not an integer: the editor
+  // refuses to load such a file.
+  const record::FieldLayout* refusedAt = nullptr;
+
+  bool Loadable() const { return refusedAt == nullptr; }
+};
+
+// Throws FileOpenError.
+FighterView ReadFighter(const std::filesystem::path& path);
+FighterView FighterFromLines(LineList lines);
+
+// The cells `export` writes: text as stored, a choice as the entry its list shows for the
+// stored number (the stored text where it selects none), no team for "0". For a file the
+// editor would refuse, every cell is the stored text.
+FieldCells ExportCells(const FighterView& fighter, const ChoiceLists& lists);
+
+// What the evaluation window shows once the file is loaded, each ability in its box's range;
+// nothing for a file the editor would refuse.
+std::optional<Ratings> RatingsOf(const FighterView& fighter);
+
+// The ability value the editor's box shows for a stored number.
+int ShownAbility(std::int32_t stored);
+
+constexpr std::array<const char*, 6> kRatingNames = {"Ground", "Striking", "Defense", "Fitness", "Mental", "Overall"};
+std::array<int, 6> RatingValues(const Ratings& ratings);
+
+// The Windows-1252 line a CSV cell stands for, or the reason it is refused (`refusal`).
+std::optional<std::string> CellToLine(const record::FieldLayout& field, std::string_view cell,
+                                      const ChoiceLists& lists, record::Game game, std::string* refusal);
+
+}  // namespace beditor::roster

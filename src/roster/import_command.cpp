@@ -1,0 +1,155 @@
+#include "roster/import_command.h"
+
+#include <set>
+
+#include "core/file_access.h"
+#include "core/line_list.h"
+#include "core/path_utf8.h"
+#include "core/team_file_name.h"
+#include "roster/import_plan.h"
+#include "roster/progress_line.h"
+
+namespace beditor::roster {
+namespace {
+
+using Action = RowPlan::Action;
+
+struct Counts {
+  int changed = 0, moved = 0, created = 0, unchanged = 0, teamFiles = 0;
+};
+
+std::string Summary(const Counts& counts) {
+  std::string text = std::to_string(counts.changed) + " changed, " + std::to_string(counts.moved) + " moved, " +
+                     std::to_string(counts.created) + " created, " + std::to_string(counts.unchanged) + " unchanged";
+  if (counts.teamFiles > 0)
+    text += "; " + std::to_string(counts.teamFiles) + (counts.teamFiles == 1 ? " team file" : " team files") + " created";
+  return text;
+}
+
+void Count(Counts& counts, Action action) {
+  switch (action) {
+    case Action::Unchanged: ++counts.unchanged; break;
+    case Action::Change: ++counts.changed; break;
+    case Action::Move: ++counts.moved; break;
+    case Action::Create: ++counts.created; break;
+  }
+}
+
+// The team files the import makes, with the editor's rule: a team whose name can name a file
+// and that has none yet gets one of three "0" lines, before its fighter is written.
+class TeamFiles {
+ public:
+  explicit TeamFiles(const RosterContext& context) : folder_(context.folder / "Team") {}
+
+  // The team's file to make, when it needs one.
+  std::optional<std::filesystem::path> Needed(const std::string& team) {
+    if (!IsPlainFileName(team) || made_.count(team)) return std::nullopt;
+    auto path = folder_ / PathFromUtf8(team + ".txt");
+    if (IsExistingFile(path)) return std::nullopt;
+    made_.insert(team);
+    return path;
+  }
+
+ private:
+  std::filesystem::path folder_;
+  std::set<std::string> made_;
+};
+
+void PrintDryRun(const RosterContext& context, const ImportPlan& plan) {
+  TeamFiles teams(context);
+  Counts counts;
+  for (const RowPlan& row : plan.rows) {
+    Count(counts, row.action);
+    if (row.action == Action::Unchanged) continue;
+    const std::string name = row.source.Display();
+    if (row.action == Action::Create) context.out << name << ": would be created\n";
+    for (const FieldChange& change : row.changes) {
+      context.out << name << ": line " << change.field->line + 1 << " (" << change.field->title << "): \""
+                  << change.before << "\" -> \"" << change.after << "\"\n";
+    }
+    if (row.action == Action::Move) context.out << name << ": would move to " << row.target.Display() << '\n';
+    if (teams.Needed(row.team)) {
+      ++counts.teamFiles;
+      context.out << "Team/" << row.team << ".txt: would be created\n";
+    }
+  }
+  context.out << "dry run, nothing written: " << Summary(counts) << '\n';
+}
+
+int Apply(const RosterContext& context, const ImportPlan& plan) {
+  TeamFiles teams(context);
+  Counts counts;
+  int written = 0;
+  ProgressLine progress(context.err, context.showProgress, "import", plan.rows.size());
+  for (std::size_t i = 0; i < plan.rows.size(); ++i) {
+    const RowPlan& row = plan.rows[i];
+    progress.Done(i);
+    if (row.action == Action::Unchanged) {
+      ++counts.unchanged;
+      continue;
+    }
+    std::string writing;
+    try {
+      if (const auto teamFile = teams.Needed(row.team)) {
+        writing = "Team/" + row.team + ".txt";
+        LineList({"0", "0", "0"}).SaveLines(*teamFile);
+        ++counts.teamFiles;
+        ++written;
+        progress.Clear();
+        context.out << "created " << writing << '\n';
+      }
+      writing = row.target.Display();
+      // A move writes the new file first, then removes the old one, as the editor's save.
+      ReplaceFileContents(row.target.path, row.bytes);
+      ++written;
+      if (row.action == Action::Move) RemoveFile(row.source.path);
+    } catch (const BEditorError& error) {
+      progress.Clear();
+      context.out.flush();
+      context.err << "error: import stopped at row " << row.row << ", writing " << writing << ": " << error.what()
+                  << "\n"
+                  << writing << " is untouched; " << written << (written == 1 ? " file was" : " files were")
+                  << " written whole before it (listed above); rows after it were not imported\n";
+      return kExitProblems;
+    }
+    progress.Clear();
+    Count(counts, row.action);
+    switch (row.action) {
+      case Action::Change: context.out << "changed " << row.target.Display() << '\n'; break;
+      case Action::Move:
+        context.out << "moved " << row.source.Display() << " to " << row.target.Display() << '\n';
+        break;
+      case Action::Create: context.out << "created " << row.target.Display() << '\n'; break;
+      case Action::Unchanged: break;
+    }
+  }
+  progress.Clear();
+  context.out << Summary(counts) << '\n';
+  return kExitDone;
+}
+
+}  // namespace
+
+int RunImport(const RosterContext& context, const ImportOptions& options) {
+  std::string bytes;
+  try {
+    bytes = ReadWholeFile(PathFromUtf8(options.csvFile));
+  } catch (const BEditorError& error) {
+    context.err << "error: " << error.what() << '\n';
+    return kExitProblems;
+  }
+  const ImportPlan plan = PlanImport(context, bytes, options.csvFile);
+  if (!plan.refusals.empty()) {
+    for (const std::string& refusal : plan.refusals) context.err << refusal << '\n';
+    context.err << "import refused (" << plan.refusals.size()
+                << (plan.refusals.size() == 1 ? " problem" : " problems") << "): nothing was written\n";
+    return kExitProblems;
+  }
+  if (options.dryRun) {
+    PrintDryRun(context, plan);
+    return kExitDone;
+  }
+  return Apply(context, plan);
+}
+
+}  // namespace beditor::roster

@@ -1,0 +1,284 @@
+#include "roster/import_plan.h"
+
+#include <map>
+#include <optional>
+
+#include "core/csv.h"
+#include "core/fighter_record.h"
+#include "core/file_access.h"
+#include "core/number_text.h"
+#include "core/path_utf8.h"
+#include "core/team_file_name.h"
+#include "core/windows_1252.h"
+#include "roster/choice_lists.h"
+#include "roster/fighter_view.h"
+#include "roster/line_splice.h"
+#include "roster/quoted_text.h"
+#include "roster/roster_columns.h"
+
+namespace beditor::roster {
+namespace {
+
+using record::Field;
+using record::FieldLayout;
+
+constexpr int kAbsent = -1;
+
+// The fields the editor will not save without.
+constexpr std::array<Field, 8> kNeededToCreate = {Field::FullName,       Field::CommonName,    Field::Category,
+                                                  Field::GamePlan,       Field::SherdogId,     Field::GroundGamePlan,
+                                                  Field::FightStyle,     Field::ClinchGamePlan};
+
+
+// A file cell with "/" between folders, or nothing when it would lead out of Fighters/.
+std::optional<std::string> InsideFighters(std::string cell) {
+  for (char& c : cell)
+    if (c == '\\') c = '/';
+  if (cell.empty() || cell.front() == '/' || cell.find(':') != std::string::npos) return std::nullopt;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t slash = cell.find('/', start);
+    const std::string_view part = std::string_view(cell).substr(start, slash - start);
+    if (part.empty() || part == "." || part == "..") return std::nullopt;
+    if (slash == std::string::npos) return cell;
+    start = slash + 1;
+  }
+}
+
+class Planner {
+ public:
+  Planner(const RosterContext& context, std::string_view csvName)
+      : context_(context), csvName_(csvName), lists_(ChoiceLists::Read(context)) {}
+
+  ImportPlan Plan(std::string_view csvBytes) {
+    CsvTable table;
+    try {
+      table = ReadCsvFile(csvBytes, csvName_);
+    } catch (const CsvFormatError& error) {
+      plan_.refusals.push_back(error.what());
+      return std::move(plan_);
+    }
+    if (table.records.empty()) {
+      Refuse(1, 1, "the file is empty: its first row names the columns");
+      return std::move(plan_);
+    }
+    if (!ReadHeader(table.records.front())) return std::move(plan_);
+    for (std::size_t i = 1; i < table.records.size(); ++i) PlanRow(table.records[i]);
+    return std::move(plan_);
+  }
+
+ private:
+  void Refuse(int row, int column, const std::string& message) {
+    plan_.refusals.push_back(std::string(csvName_) + ":" + std::to_string(row) + ":" + std::to_string(column) + ": " +
+                             message);
+  }
+
+  bool ReadHeader(const CsvRecord& header) {
+    fieldColumns_.fill(kAbsent);
+    std::map<std::string, int*> known = {{kFileColumn, &fileColumn_}};
+    for (std::size_t i = 0; i < record::kFields.size(); ++i) known[record::kFields[i].column] = &fieldColumns_[i];
+    bool good = true;
+    for (std::size_t column = 0; column < header.cells.size(); ++column) {
+      const auto found = known.find(header.cells[column]);
+      if (found == known.end()) continue;  // ratings and columns of the user's own
+      if (*found->second != kAbsent) {
+        Refuse(1, static_cast<int>(column) + 1, "the column " + Quoted(found->first) + " appears twice");
+        good = false;
+      }
+      *found->second = static_cast<int>(column);
+    }
+    if (fileColumn_ == kAbsent) {
+      Refuse(1, 1, "the required column \"file\" is missing");
+      good = false;
+    }
+    return good;
+  }
+
+  static const std::string& Cell(const CsvRecord& record, int column) {
+    static const std::string kEmpty;
+    return column >= 0 && static_cast<std::size_t>(column) < record.cells.size()
+               ? record.cells[static_cast<std::size_t>(column)]
+               : kEmpty;
+  }
+
+  // Each file may be named, moved to or created by one row only.
+  bool Claim(const FighterFile& file, int row, int column) {
+    const auto [first, added] = claimed_.try_emplace(file.cell, row);
+    if (!added) Refuse(row, column, Quoted(file.cell) + " is also named by row " + std::to_string(first->second));
+    return added;
+  }
+
+  void PlanRow(const CsvRecord& record) {
+    bool blank = true;
+    for (const auto& cell : record.cells) blank = blank && cell.empty();
+    if (blank) return;  // spreadsheets leave empty rows at the end
+    const std::string& fileCell = Cell(record, fileColumn_);
+    if (fileCell.empty())
+      PlanCreate(record);
+    else
+      PlanEdit(record, fileCell);
+  }
+
+  // The line a changed cell stands for; refuses it otherwise.
+  std::optional<std::string> LineOf(const CsvRecord& record, std::size_t field, const std::string& cell) {
+    std::string refusal;
+    auto line = CellToLine(record::kFields[field], cell, lists_, context_.game, &refusal);
+    if (!line) Refuse(record.row, fieldColumns_[field] + 1, std::string(record::kFields[field].column) + ": " + refusal);
+    return line;
+  }
+
+  // The category folder a stored category number selects, or a refusal.
+  std::optional<std::string> FolderFor(const CsvRecord& record, const std::string& storedCategory) {
+    const auto position = record::ChoicePosition(Field::Category, ParseInteger(storedCategory));
+    if (const auto folder = record::CategoryFolder(context_.game, position)) return std::string(*folder);
+    const std::size_t field = &record::LayoutOf(Field::Category) - record::kFields.data();
+    Refuse(record.row, fieldColumns_[field] + 1,
+           std::string("category: ") + Quoted(Cell(record, fieldColumns_[field])) + " has no category folder in " +
+               (context_.game == record::Game::JEX ? "JEX" : "TAV") + " mode");
+    return std::nullopt;
+  }
+
+  void PlanEdit(const CsvRecord& record, const std::string& fileCell) {
+    const int fileColumn = fileColumn_ + 1;
+    const auto inside = InsideFighters(fileCell);
+    if (!inside) {
+      Refuse(record.row, fileColumn, "file: " + Quoted(fileCell) + " leaves the Fighters folder");
+      return;
+    }
+    RowPlan plan;
+    plan.row = record.row;
+    plan.source = FileFromCell(context_, *inside);
+    if (!Claim(plan.source, record.row, fileColumn)) return;
+    FighterView fighter;
+    try {
+      fighter = ReadFighter(plan.source.path);
+    } catch (const BEditorError& error) {
+      Refuse(record.row, fileColumn, std::string("file: ") + error.what());
+      return;
+    }
+    const FieldCells exported = ExportCells(fighter, lists_);
+
+    bool refused = false;
+    std::map<int, std::string> lines;
+    for (std::size_t i = 0; i < record::kFields.size(); ++i) {
+      if (fieldColumns_[i] == kAbsent) continue;
+      const std::string& cell = Cell(record, fieldColumns_[i]);
+      // What export wrote for this file is never refused, whatever it holds.
+      if (cell == exported[i]) continue;
+      const auto line = LineOf(record, i, cell);
+      if (!line) {
+        refused = true;
+        continue;
+      }
+      const FieldLayout& field = record::kFields[i];
+      if (*line == fighter.lines.LineAt(field.line)) continue;
+      lines[field.line] = *line;
+      plan.changes.push_back({&field, exported[i], cell});
+    }
+    plan.target = plan.source;
+    const auto category = lines.find(record::kWeightCategory);
+    if (category != lines.end()) {
+      const auto folder = FolderFor(record, category->second);
+      if (!folder) return;
+      if (plan.source.folder != *folder) {
+        plan.target = FileFromCell(context_, *folder + "/" + PathToUtf8(plan.source.path.filename()));
+        if (!ClaimNew(plan.target, record.row, fileColumn)) return;
+      }
+    }
+    if (refused) return;
+    plan.team = TeamOf(lines.count(record::kTeam) ? lines[record::kTeam] : fighter.lines.LineAt(record::kTeam));
+    if (!plan.changes.empty()) {
+      plan.action = plan.target.cell == plan.source.cell ? RowPlan::Action::Change : RowPlan::Action::Move;
+      // The file's bytes once more, now that they are needed: every byte the lines leave.
+      try {
+        plan.bytes = ReplaceLinesKeepingBytes(ReadWholeFile(plan.source.path), lines);
+      } catch (const BEditorError& error) {
+        Refuse(record.row, fileColumn, std::string("file: ") + error.what());
+        return;
+      }
+    }
+    plan_.rows.push_back(std::move(plan));
+  }
+
+  // A file the import would make: no other row's, and not there yet.
+  bool ClaimNew(const FighterFile& file, int row, int column) {
+    if (IsExistingFile(file.path)) {
+      Refuse(row, column, file.Display() + " already exists");
+      return false;
+    }
+    return Claim(file, row, column);
+  }
+
+  static std::string TeamOf(const std::string& line) { return line == "0" ? std::string() : Windows1252ToUtf8(line); }
+
+  void PlanCreate(const CsvRecord& record) {
+    const bool jex = context_.game == record::Game::JEX;
+    LineList lines = record::FreshRecord();
+    bool refused = false;
+    for (std::size_t i = 0; i < record::kFields.size(); ++i) {
+      const FieldLayout& field = record::kFields[i];
+      const int column = fieldColumns_[i];
+      std::string cell = column == kAbsent ? std::string() : Cell(record, column);
+      // The JEX editor fills these two itself.
+      if (jex && cell.empty() && field.field == Field::SherdogId) cell.assign(1, '0');
+      if (jex && cell.empty() && field.field == Field::GroundGamePlan) cell = record::kGroundGamePlans[0];
+      const bool needed = std::find(kNeededToCreate.begin(), kNeededToCreate.end(), field.field) != kNeededToCreate.end();
+      if (cell.empty() && needed) {
+        Refuse(record.row, column == kAbsent ? fileColumn_ + 1 : column + 1,
+               std::string(field.column) + ": a new fighter needs a " + field.title);
+        refused = true;
+        continue;
+      }
+      // An empty cell is a box left untouched: the line stays as a fresh record holds it.
+      if (cell.empty()) continue;
+      std::string refusal;
+      auto line = CellToLine(field, cell, lists_, context_.game, &refusal);
+      if (!line) {
+        Refuse(record.row, column + 1, std::string(field.column) + ": " + refusal);
+        refused = true;
+        continue;
+      }
+      lines.ReplaceLine(field.line, std::move(*line));
+    }
+    if (refused) return;
+    // As the editor's save: empty lines up to the clinch game plan become "0".
+    for (int line = 0; line <= record::kLastZeroFilled; ++line)
+      if (lines.LineAt(line).empty()) lines.ReplaceLine(line, "0");
+
+    const std::string& name = Cell(record, fieldColumns_[0]);
+    if (!IsPlainFileName(name)) {
+      Refuse(record.row, fieldColumns_[0] + 1, "full_name: " + Quoted(name) + " cannot name a fighter file");
+      return;
+    }
+    const auto folder = FolderFor(record, lines.LineAt(record::kWeightCategory));
+    if (!folder) return;
+    RowPlan plan;
+    plan.row = record.row;
+    plan.action = RowPlan::Action::Create;
+    plan.target = FileFromCell(context_, *folder + "/" + name + ".txt");
+    plan.source = plan.target;
+    if (!ClaimNew(plan.target, record.row, fileColumn_ + 1)) return;
+    plan.bytes = JoinLines(lines.Lines());
+    plan.team = TeamOf(lines.LineAt(record::kTeam));
+    plan_.rows.push_back(std::move(plan));
+  }
+
+  const RosterContext& context_;
+  std::string_view csvName_;
+  ChoiceLists lists_;
+  int fileColumn_ = kAbsent;
+  std::array<int, record::kFields.size()> fieldColumns_{};
+  std::map<std::string, int> claimed_;
+  ImportPlan plan_;
+};
+
+}  // namespace
+
+ImportPlan PlanImport(const RosterContext& context, std::string_view csvBytes, std::string_view csvName) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(FightersFolder(context), error))
+    throw UnreadableFolderError("no Fighters folder in \"" + AbsolutePathText(context.folder) + "\"");
+  return Planner(context, csvName).Plan(csvBytes);
+}
+
+}  // namespace beditor::roster

@@ -1,0 +1,105 @@
+#include "roster/roster_files.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "core/file_access.h"
+#include "core/path_utf8.h"
+
+namespace beditor::roster {
+namespace {
+
+std::filesystem::path Resolved(const std::filesystem::path& path) {
+  std::error_code error;
+  auto resolved = std::filesystem::weakly_canonical(path, error);
+  return error ? std::filesystem::absolute(path, error).lexically_normal() : resolved;
+}
+
+// The native names of the files matching *.txt in `folder`, sorted.
+std::vector<std::filesystem::path::string_type> SortedTextFiles(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path::string_type> names;
+  ForEachInFolder(folder, "*.txt", [&names](NativeName name) { names.emplace_back(name); });
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A folder entry's name as UTF-8, without making a path of it where names are bytes already.
+[[maybe_unused]] std::string NameToUtf8(const std::string& name) { return name; }
+[[maybe_unused]] std::string NameToUtf8(const std::wstring& name) { return PathToUtf8(std::filesystem::path(name)); }
+
+}  // namespace
+
+std::string FighterFile::Display() const {
+  if (!cell.empty()) return "Fighters/" + cell;
+  const std::u8string text = path.generic_u8string();
+  return std::string(text.begin(), text.end());
+}
+
+std::filesystem::path FightersFolder(const RosterContext& context) { return context.folder / "Fighters"; }
+
+std::vector<FighterFile> ListRoster(const RosterContext& context) {
+  const auto fighters = FightersFolder(context);
+  std::error_code error;
+  if (!std::filesystem::is_directory(fighters, error))
+    throw UnreadableFolderError("no Fighters folder in \"" + AbsolutePathText(context.folder) + "\"");
+
+  // The mode's category folders first, in the order of its weight list.
+  std::vector<std::string> folders;
+  for (const char* category : record::CategoryFolders(context.game))
+    if (std::filesystem::is_directory(fighters / category, error)) folders.emplace_back(category);
+  std::vector<std::string> others;
+  for (auto it = std::filesystem::directory_iterator(fighters, error);
+       !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+    if (!it->is_directory(error)) continue;
+    std::string name = PathToUtf8(it->path().filename());
+    if (std::find(folders.begin(), folders.end(), name) == folders.end()) others.push_back(std::move(name));
+  }
+  std::sort(others.begin(), others.end());
+  folders.insert(folders.end(), others.begin(), others.end());
+
+  std::vector<FighterFile> files;
+  for (const std::string& folder : folders) {
+    const auto folderPath = fighters / PathFromUtf8(folder);
+    for (auto& name : SortedTextFiles(folderPath)) {
+      FighterFile file;
+      file.cell = folder + "/" + NameToUtf8(name);
+      file.path = folderPath / std::move(name);
+      file.folder = folder;
+      files.push_back(std::move(file));
+    }
+  }
+  return files;
+}
+
+std::vector<FighterFile> NamedFiles(const RosterContext& context, const std::vector<std::string>& names) {
+  const auto fighters = Resolved(FightersFolder(context));
+  std::vector<FighterFile> files;
+  for (const std::string& name : names) {
+    FighterFile file;
+    file.path = PathFromUtf8(name);
+    const auto resolved = Resolved(file.path);
+    // A file directly inside a folder of Fighters/ is named as the roster names it.
+    if (resolved.parent_path().parent_path() == fighters) {
+      file.folder = PathToUtf8(resolved.parent_path().filename());
+      file.cell = *file.folder + "/" + PathToUtf8(resolved.filename());
+    }
+    files.push_back(std::move(file));
+  }
+  return files;
+}
+
+std::vector<FighterFile> FilesToWorkOn(const RosterContext& context, const std::vector<std::string>& names) {
+  return names.empty() ? ListRoster(context) : NamedFiles(context, names);
+}
+
+FighterFile FileFromCell(const RosterContext& context, const std::string& cell) {
+  FighterFile file;
+  file.path = FightersFolder(context) / PathFromUtf8(cell);
+  file.cell = cell;
+  const auto slash = cell.find('/');
+  if (slash != std::string::npos && cell.find('/', slash + 1) == std::string::npos)
+    file.folder = cell.substr(0, slash);
+  return file;
+}
+
+}  // namespace beditor::roster

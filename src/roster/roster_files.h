@@ -1,0 +1,42 @@
+#pragma once
+// Finding the fighter files of a roster, in the order the tool lists them, and naming them
+// in its messages.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "roster/roster_context.h"
+
+namespace beditor::roster {
+
+struct FighterFile {
+  std::filesystem::path path;
+  // Below Fighters/, with "/": "LW/Name.txt", as the CSV's file column holds it. Empty for a
+  // file named on the command line that lies elsewhere.
+  std::string cell;
+  // The category folder the file sits in ("LW"), when it lies in Fighters/<folder>/.
+  std::optional<std::string> folder;
+  // As messages name it: "Fighters/LW/Name.txt", or the path as given when it lies elsewhere.
+  std::string Display() const;
+};
+
+// The "Fighters" folder of the program folder.
+std::filesystem::path FightersFolder(const RosterContext& context);
+
+// Every Fighters/*/*.txt: the category folders of the mode in weight-list order, then any
+// other folders by name; within a folder, by file name. Throws UnreadableFolderError when
+// there is no Fighters folder.
+std::vector<FighterFile> ListRoster(const RosterContext& context);
+
+// The files named on the command line (UTF-8, relative to the working folder), in the order
+// given.
+std::vector<FighterFile> NamedFiles(const RosterContext& context, const std::vector<std::string>& names);
+
+// The files a command works on: those named, or the whole roster.
+std::vector<FighterFile> FilesToWorkOn(const RosterContext& context, const std::vector<std::string>& names);
+
+// The file a CSV file cell names, below Fighters/.
+FighterFile FileFromCell(const RosterContext& context, const std::string& cell);
+
+}  // namespace beditor::roster
