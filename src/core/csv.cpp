@@ -49,6 +49,21 @@ CsvFormatError::CsvFormatError(std::string_view fileName, int row, int column, s
       row_(row),
       column_(column) {}
 
+void AppendCsvCell(std::string& record, std::string_view cell, char separator) {
+  if (!NeedsQuotes(cell, separator)) {
+    record += cell;
+    return;
+  }
+  record += kQuote;
+  // Each quote doubled: the text up to and including it, then the quote once more.
+  for (std::size_t quote; (quote = cell.find(kQuote)) != std::string_view::npos; cell.remove_prefix(quote + 1)) {
+    record.append(cell, 0, quote + 1);
+    record += kQuote;
+  }
+  record += cell;
+  record += kQuote;
+}
+
 std::string WriteCsvRecord(const std::vector<std::string>& cells, char separator) {
   std::string record;
   std::size_t size = cells.size() + 2;
@@ -56,17 +71,7 @@ std::string WriteCsvRecord(const std::vector<std::string>& cells, char separator
   record.reserve(size);
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) record += separator;
-    const std::string& cell = cells[i];
-    if (!NeedsQuotes(cell, separator)) {
-      record += cell;
-      continue;
-    }
-    record += kQuote;
-    for (char c : cell) {
-      if (c == kQuote) record += kQuote;
-      record += c;
-    }
-    record += kQuote;
+    AppendCsvCell(record, cells[i], separator);
   }
   record += "\r\n";
   return record;

@@ -160,6 +160,19 @@ const std::string& LineList::LineAt(int index) const {
   return lines_[static_cast<std::size_t>(index)];
 }
 
+std::string_view LineList::LineView(int index) const {
+  CheckIndex(index);
+  const auto at = static_cast<std::size_t>(index);
+  if (!Loaded()) return lines_[at];
+  const char* text = bytes_.get();
+  std::size_t start = 0;
+  if (at > 0) {
+    const std::size_t previous = ends_[at - 1];
+    start = previous + (text[previous] == '\r' && text[previous + 1] == '\n' ? 2 : 1);
+  }
+  return std::string_view(text + start, ends_[at] - start);
+}
+
 void LineList::ReplaceLine(int index, std::string text) {
   CheckIndex(index);
   MakeStrings();

@@ -31,6 +31,9 @@ class LineList {
 
   // Throws ListIndexError when index < 0 or index >= LineCount().
   const std::string& LineAt(int index) const;
+  // The same line's bytes, valid until the list changes. A loaded file's lines are read
+  // where they lie, without making a string of each.
+  std::string_view LineView(int index) const;
   void ReplaceLine(int index, std::string text);
 
   // Adds a last line and returns its index.

@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "roster/roster_context.h"
 
@@ -21,6 +22,29 @@ class CsvOutput {
   std::ostream& out_;
   std::string fileName_;
   std::optional<std::ofstream> file_;
+};
+
+// Records built cell by cell in one buffer, which goes to the stream in large blocks: a
+// roster's export makes no string per cell or per row, and writes no row on its own.
+class CsvRecordWriter {
+ public:
+  CsvRecordWriter(std::ostream& out, char separator);
+  CsvRecordWriter(const CsvRecordWriter&) = delete;
+  CsvRecordWriter& operator=(const CsvRecordWriter&) = delete;
+
+  // As WriteCsvRecord writes the cell, after the separator unless it starts the record.
+  void Cell(std::string_view cell);
+  void Cell(int number);
+  void EmptyCells(std::size_t count);
+  void EndRecord();
+  // Hands what is buffered to the stream; call before Finish() of the output.
+  void Flush();
+
+ private:
+  std::ostream& out_;
+  char separator_;
+  bool recordStarted_ = false;
+  std::string buffer_;
 };
 
 // "," or ";", from --separator.
