@@ -141,10 +141,6 @@ void LineList::SaveLines(const std::filesystem::path& path) const {
   ReplaceFileContents(path, JoinLines(lines_));
 }
 
-int LineList::LineCount() const {
-  return static_cast<int>(Loaded() ? ends_.size() : lines_.size());
-}
-
 const std::vector<std::string>& LineList::Lines() const {
   MakeStrings();
   return lines_;
@@ -158,19 +154,6 @@ const std::string& LineList::LineAt(int index) const {
   CheckIndex(index);
   MakeStrings();
   return lines_[static_cast<std::size_t>(index)];
-}
-
-std::string_view LineList::LineView(int index) const {
-  CheckIndex(index);
-  const auto at = static_cast<std::size_t>(index);
-  if (!Loaded()) return lines_[at];
-  const char* text = bytes_.get();
-  std::size_t start = 0;
-  if (at > 0) {
-    const std::size_t previous = ends_[at - 1];
-    start = previous + (text[previous] == '\r' && text[previous + 1] == '\n' ? 2 : 1);
-  }
-  return std::string_view(text + start, ends_[at] - start);
 }
 
 void LineList::ReplaceLine(int index, std::string text) {

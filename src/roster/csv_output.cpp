@@ -1,6 +1,7 @@
 #include "roster/csv_output.h"
 
 #include <charconv>
+#include <cstring>
 
 #include "core/csv.h"
 #include "core/path_utf8.h"
@@ -22,19 +23,39 @@ void CsvOutput::Finish() {
 
 namespace {
 
-// Large enough that the stream writes it through in one call, small enough to stay in cache.
+// Large enough that the stream writes each block through in one call, small enough to stay
+// in cache; a cell that would not fit (two bytes per byte of it, quoted) goes alone.
 constexpr std::size_t kWriteBlock = 64 * 1024;
 
 }  // namespace
 
-CsvRecordWriter::CsvRecordWriter(std::ostream& out, char separator) : out_(out), separator_(separator) {
-  buffer_.reserve(kWriteBlock + 4096);
+CsvRecordWriter::CsvRecordWriter(std::ostream& out, char separator)
+    : out_(out), separator_(separator), buffer_(new char[kWriteBlock]) {}
+
+// Nothing only for more than a whole block.
+char* CsvRecordWriter::Room(std::size_t size) {
+  if (kWriteBlock - used_ < size) Flush();
+  return kWriteBlock - used_ < size ? nullptr : buffer_.get() + used_;
 }
 
 void CsvRecordWriter::Cell(std::string_view cell) {
-  if (recordStarted_) buffer_ += separator_;
+  if (recordStarted_) {
+    *Room(1) = separator_;
+    ++used_;
+  }
   recordStarted_ = true;
-  AppendCsvCell(buffer_, cell, separator_);
+  std::string_view text = cell;
+  if (CsvCellNeedsQuotes(cell, separator_)) {
+    quotedCell_.clear();
+    AppendCsvCell(quotedCell_, cell, separator_);
+    text = quotedCell_;
+  }
+  if (char* at = Room(text.size())) {
+    std::memcpy(at, text.data(), text.size());
+    used_ += text.size();
+  } else {
+    out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+  }
 }
 
 void CsvRecordWriter::Cell(int number) {
@@ -48,14 +69,14 @@ void CsvRecordWriter::EmptyCells(std::size_t count) {
 }
 
 void CsvRecordWriter::EndRecord() {
-  buffer_ += "\r\n";
+  std::memcpy(Room(2), "\r\n", 2);
+  used_ += 2;
   recordStarted_ = false;
-  if (buffer_.size() >= kWriteBlock) Flush();
 }
 
 void CsvRecordWriter::Flush() {
-  out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-  buffer_.clear();
+  out_.write(buffer_.get(), static_cast<std::streamsize>(used_));
+  used_ = 0;
 }
 
 char SeparatorFromOption(const std::string& option) { return option == ";" ? ';' : ','; }

@@ -1,6 +1,7 @@
 #pragma once
 // Where `export` and `rate --csv` write: standard output, or a file named with -o.
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -41,10 +42,15 @@ class CsvRecordWriter {
   void Flush();
 
  private:
+  // Room for `size` more bytes, the buffer written out first where needed.
+  char* Room(std::size_t size);
+
   std::ostream& out_;
   char separator_;
   bool recordStarted_ = false;
-  std::string buffer_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t used_ = 0;
+  std::string quotedCell_;
 };
 
 // "," or ";", from --separator.
