@@ -59,9 +59,12 @@ void CsvRecordWriter::Cell(std::string_view cell) {
 }
 
 void CsvRecordWriter::Cell(int number) {
-  char digits[16];
-  const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-  Cell(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  // Digits and a minus sign are never quoted.
+  char* at = Room(16);
+  if (recordStarted_) *at++ = separator_;
+  recordStarted_ = true;
+  at = std::to_chars(at, at + 12, number).ptr;
+  used_ = static_cast<std::size_t>(at - buffer_.get());
 }
 
 void CsvRecordWriter::EmptyCells(std::size_t count) {
