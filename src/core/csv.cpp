@@ -1,7 +1,7 @@
 #include "core/csv.h"
 
-#include <array>
 #include <cstddef>
+#include <cstdint>
 
 #include "core/windows_1252.h"
 
@@ -13,22 +13,12 @@ constexpr char kQuote = '"';
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// The bytes that put a cell in quotes wherever they stand: a table, as every cell of an
-// export passes through here.
-constexpr auto kQuotedBytes = [] {
-  std::array<bool, 256> quoted{};
-  for (const unsigned char c : {kQuote, '\r', '\n', ',', ';'}) quoted[c] = true;
-  return quoted;
+// The bytes that put a cell in quotes wherever they stand, one bit each: all lie below 64.
+constexpr std::uint64_t kQuotingBytes = [] {
+  std::uint64_t bits = 0;
+  for (const unsigned char c : {kQuote, '\r', '\n', ',', ';'}) bits |= std::uint64_t{1} << c;
+  return bits;
 }();
-
-bool NeedsQuotes(std::string_view cell, char separator) {
-  if (cell.empty()) return false;
-  if (IsBlank(cell.front()) || IsBlank(cell.back())) return true;
-  for (char c : cell) {
-    if (kQuotedBytes[static_cast<unsigned char>(c)] || c == separator) return true;
-  }
-  return false;
-}
 
 // Line breaks as the reader counts them: CR LF, lone CR and lone LF one each.
 int CountLineBreaks(std::string_view text) {
@@ -49,6 +39,34 @@ CsvFormatError::CsvFormatError(std::string_view fileName, int row, int column, s
       row_(row),
       column_(column) {}
 
+bool CsvCellNeedsQuotes(std::string_view cell, char separator) {
+  if (cell.empty()) return false;
+  if (IsBlank(cell.front()) || IsBlank(cell.back())) return true;
+  // Every byte looked at, without a branch per byte: every cell of an export passes here,
+  // most are short, and nearly all are written as they are.
+  bool quoted = false;
+  for (const char c : cell) {
+    const auto byte = static_cast<unsigned char>(c);
+    quoted |= (byte < 64 && ((kQuotingBytes >> (byte & 63)) & 1) != 0) | (c == separator);
+  }
+  return quoted;
+}
+
+void AppendCsvCell(std::string& record, std::string_view cell, char separator) {
+  if (!CsvCellNeedsQuotes(cell, separator)) {
+    record += cell;
+    return;
+  }
+  record += kQuote;
+  // Each quote doubled: the text up to and including it, then the quote once more.
+  for (std::size_t quote; (quote = cell.find(kQuote)) != std::string_view::npos; cell.remove_prefix(quote + 1)) {
+    record.append(cell, 0, quote + 1);
+    record += kQuote;
+  }
+  record += cell;
+  record += kQuote;
+}
+
 std::string WriteCsvRecord(const std::vector<std::string>& cells, char separator) {
   std::string record;
   std::size_t size = cells.size() + 2;
@@ -56,17 +74,7 @@ std::string WriteCsvRecord(const std::vector<std::string>& cells, char separator
   record.reserve(size);
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) record += separator;
-    const std::string& cell = cells[i];
-    if (!NeedsQuotes(cell, separator)) {
-      record += cell;
-      continue;
-    }
-    record += kQuote;
-    for (char c : cell) {
-      if (c == kQuote) record += kQuote;
-      record += c;
-    }
-    record += kQuote;
+    AppendCsvCell(record, cells[i], separator);
   }
   record += "\r\n";
   return record;

@@ -43,6 +43,13 @@ struct CsvRecord {
 // starts or ends with a space or tab (which spreadsheets may otherwise trim).
 std::string WriteCsvRecord(const std::vector<std::string>& cells, char separator);
 
+// One cell as WriteCsvRecord writes it, appended to `record`; the caller puts the separators
+// and the line end. For a writer that builds its records in a buffer of its own.
+void AppendCsvCell(std::string& record, std::string_view cell, char separator);
+
+// True when WriteCsvRecord puts the cell in quotes; otherwise it writes the cell as it is.
+bool CsvCellNeedsQuotes(std::string_view cell, char separator);
+
 // "," or ";", whichever occurs more often outside quotes in the header line (up to the first
 // line break outside quotes); "," when neither does or on a tie.
 char DetectCsvSeparator(std::string_view text);

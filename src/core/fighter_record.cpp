@@ -10,7 +10,7 @@ LineList FreshRecord() {
 
 void NormaliseLoadedLines(LineList& lines) {
   while (lines.LineCount() < kLoadedLineCount) lines.AppendLine("0");
-  if (lines.LineAt(kFightStyle) == "3") lines.ReplaceLine(kFightStyle, "2");
+  if (lines.LineView(kFightStyle) == "3") lines.ReplaceLine(kFightStyle, "2");
 }
 
 }  // namespace beditor::record

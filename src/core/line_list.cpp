@@ -118,8 +118,9 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 void LineList::LoadLines(const std::filesystem::path& path) {
   std::shared_ptr<char[]> bytes;
   const std::size_t size = ReadWholeFileInto(path, [&bytes](std::size_t fileSize) {
-    // Left uninitialised, as the read fills it; only the padding is cleared.
-    bytes.reset(new char[fileSize + kScanPadding]);
+    // Left uninitialised, as the read fills it; only the padding is cleared. One heap block
+    // for the bytes and the shared count.
+    bytes = std::make_shared_for_overwrite<char[]>(fileSize + kScanPadding);
     return bytes.get();
   });
   std::memset(bytes.get() + size, 0, kScanPadding);
@@ -139,10 +140,6 @@ void LineList::MakeStrings() const {
 void LineList::SaveLines(const std::filesystem::path& path) const {
   MakeStrings();
   ReplaceFileContents(path, JoinLines(lines_));
-}
-
-int LineList::LineCount() const {
-  return static_cast<int>(Loaded() ? ends_.size() : lines_.size());
 }
 
 const std::vector<std::string>& LineList::Lines() const {

@@ -31,12 +31,27 @@ class LineList {
 
   // Throws ListIndexError when index < 0 or index >= LineCount().
   const std::string& LineAt(int index) const;
+  // The same line's bytes, valid until the list changes. A loaded file's lines are read
+  // where they lie, without making a string of each. Inline: a reader of many files asks
+  // for every line of each.
+  std::string_view LineView(int index) const {
+    if (index < 0 || index >= LineCount()) CheckIndex(index);
+    const auto at = static_cast<std::size_t>(index);
+    if (!Loaded()) return lines_[at];
+    const char* text = bytes_.get();
+    std::size_t start = 0;
+    if (at > 0) {
+      const std::size_t previous = ends_[at - 1];
+      start = previous + (text[previous] == '\r' && text[previous + 1] == '\n' ? 2 : 1);
+    }
+    return std::string_view(text + start, ends_[at] - start);
+  }
   void ReplaceLine(int index, std::string text);
 
   // Adds a last line and returns its index.
   int AppendLine(std::string text);
 
-  int LineCount() const;
+  int LineCount() const { return static_cast<int>(Loaded() ? ends_.size() : lines_.size()); }
   const std::vector<std::string>& Lines() const;
 
  private:
@@ -46,6 +61,7 @@ class LineList {
   // each, are paid for when used. Once made, the strings are the list.
   bool Loaded() const { return static_cast<bool>(bytes_); }
   void MakeStrings() const;
+  // Throws ListIndexError when the index is out of range.
   void CheckIndex(int index) const;
 
   // Shared by copies: the bytes never change once read. Followed by NUL bytes.

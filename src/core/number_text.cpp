@@ -47,6 +47,14 @@ std::optional<std::int32_t> ParseDecimal(std::string_view digits, bool negative)
 }  // namespace
 
 std::optional<std::int32_t> TryParseInteger(std::string_view text) {
+  // Nearly every number line holds nothing but a few digits: those need none of the rules
+  // below, and nine digits cannot leave the 32-bit range.
+  if (!text.empty() && text.size() <= 9) {
+    std::int32_t value = 0;
+    std::size_t at = 0;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) value = value * 10 + (text[at] - '0');
+    if (at == text.size()) return value;
+  }
   std::size_t at = 0;
   while (at < text.size() && text[at] == ' ') ++at;
   bool negative = false;

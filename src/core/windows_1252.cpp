@@ -77,10 +77,13 @@ std::optional<unsigned char> CodePointToWindows1252(char32_t codePoint) {
   return std::nullopt;
 }
 
+bool IsPlainAscii(std::string_view bytes) {
+  return std::all_of(bytes.begin(), bytes.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
+}
+
 std::string Windows1252ToUtf8(std::string_view bytes) {
   // Plain ASCII, most of what fighter files hold, is its own UTF-8.
-  if (std::all_of(bytes.begin(), bytes.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; }))
-    return std::string(bytes);
+  if (IsPlainAscii(bytes)) return std::string(bytes);
   std::string out;
   out.reserve(bytes.size());
   for (const char byte : bytes) AppendUtf8(out, Windows1252ToCodePoint(static_cast<unsigned char>(byte)));

@@ -15,6 +15,9 @@ char32_t Windows1252ToCodePoint(unsigned char byte);
 std::optional<unsigned char> CodePointToWindows1252(char32_t codePoint);
 
 std::string Windows1252ToUtf8(std::string_view bytes);
+// True when no byte is above 0x7F: such text is the same bytes in Windows-1252 and UTF-8,
+// and needs no conversion.
+bool IsPlainAscii(std::string_view bytes);
 std::u16string Windows1252ToUtf16(std::string_view bytes);
 
 // Each character the code page lacks becomes one "?", as does each unpaired surrogate.

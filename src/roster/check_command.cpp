@@ -63,7 +63,7 @@ class RosterCheck {
 
     for (std::size_t i = 0; i < record::kFields.size(); ++i) {
       const FieldLayout& field = record::kFields[i];
-      const std::string& stored = fighter.lines.LineAt(field.line);
+      const std::string_view stored = fighter.lines.LineView(field.line);
       const bool wasStored = field.line < fighter.storedLineCount;
       if (record::IsNumberKind(field.kind)) {
         const auto& number = fighter.numbers[i];
@@ -118,9 +118,9 @@ class RosterCheck {
   }
 
   template <typename Add>
-  void CheckTeam(const FieldLayout& field, const std::string& stored, Add& add) {
+  void CheckTeam(const FieldLayout& field, std::string_view stored, Add& add) {
     if (stored == "0" || stored.empty()) return;
-    auto [known, added] = teamFiles_.try_emplace(stored, true);
+    auto [known, added] = teamFiles_.try_emplace(std::string(stored), true);
     if (added) {
       const std::string team = Windows1252ToUtf8(stored);
       // The editor keeps no file for a team whose name cannot name one.
@@ -131,8 +131,8 @@ class RosterCheck {
 
   // The file that held `stored` first, when it is not this one.
   static const FighterFile* FirstWith(std::unordered_map<std::string, const FighterFile*>& seen,
-                                      const std::string& stored, const FighterFile& file) {
-    const auto [first, added] = seen.try_emplace(stored, &file);
+                                      std::string_view stored, const FighterFile& file) {
+    const auto [first, added] = seen.try_emplace(std::string(stored), &file);
     return added ? nullptr : first->second;
   }
 

@@ -1,5 +1,9 @@
 #include "roster/csv_output.h"
 
+#include <charconv>
+#include <cstring>
+
+#include "core/csv.h"
 #include "core/path_utf8.h"
 
 namespace beditor::roster {
@@ -15,6 +19,67 @@ void CsvOutput::Finish() {
   Stream().flush();
   if (file_) file_->close();
   if (!Stream()) throw BEditorError("cannot write \"" + (fileName_.empty() ? std::string("standard output") : fileName_) + "\"");
+}
+
+namespace {
+
+// Large enough that the stream writes each block through in one call, small enough to stay
+// in cache; a cell that would not fit (two bytes per byte of it, quoted) goes alone.
+constexpr std::size_t kWriteBlock = 64 * 1024;
+
+}  // namespace
+
+CsvRecordWriter::CsvRecordWriter(std::ostream& out, char separator)
+    : out_(out), separator_(separator), buffer_(new char[kWriteBlock]) {}
+
+// Nothing only for more than a whole block.
+char* CsvRecordWriter::Room(std::size_t size) {
+  if (kWriteBlock - used_ < size) Flush();
+  return kWriteBlock - used_ < size ? nullptr : buffer_.get() + used_;
+}
+
+void CsvRecordWriter::Cell(std::string_view cell) {
+  if (recordStarted_) {
+    *Room(1) = separator_;
+    ++used_;
+  }
+  recordStarted_ = true;
+  std::string_view text = cell;
+  if (CsvCellNeedsQuotes(cell, separator_)) {
+    quotedCell_.clear();
+    AppendCsvCell(quotedCell_, cell, separator_);
+    text = quotedCell_;
+  }
+  if (char* at = Room(text.size())) {
+    std::memcpy(at, text.data(), text.size());
+    used_ += text.size();
+  } else {
+    out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+  }
+}
+
+void CsvRecordWriter::Cell(int number) {
+  // Digits and a minus sign are never quoted.
+  char* at = Room(16);
+  if (recordStarted_) *at++ = separator_;
+  recordStarted_ = true;
+  at = std::to_chars(at, at + 12, number).ptr;
+  used_ = static_cast<std::size_t>(at - buffer_.get());
+}
+
+void CsvRecordWriter::EmptyCells(std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) Cell(std::string_view());
+}
+
+void CsvRecordWriter::EndRecord() {
+  std::memcpy(Room(2), "\r\n", 2);
+  used_ += 2;
+  recordStarted_ = false;
+}
+
+void CsvRecordWriter::Flush() {
+  out_.write(buffer_.get(), static_cast<std::streamsize>(used_));
+  used_ = 0;
 }
 
 char SeparatorFromOption(const std::string& option) { return option == ";" ? ';' : ','; }

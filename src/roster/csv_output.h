@@ -1,9 +1,11 @@
 #pragma once
 // Where `export` and `rate --csv` write: standard output, or a file named with -o.
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "roster/roster_context.h"
 
@@ -21,6 +23,34 @@ class CsvOutput {
   std::ostream& out_;
   std::string fileName_;
   std::optional<std::ofstream> file_;
+};
+
+// Records built cell by cell in one buffer, which goes to the stream in large blocks: a
+// roster's export makes no string per cell or per row, and writes no row on its own.
+class CsvRecordWriter {
+ public:
+  CsvRecordWriter(std::ostream& out, char separator);
+  CsvRecordWriter(const CsvRecordWriter&) = delete;
+  CsvRecordWriter& operator=(const CsvRecordWriter&) = delete;
+
+  // As WriteCsvRecord writes the cell, after the separator unless it starts the record.
+  void Cell(std::string_view cell);
+  void Cell(int number);
+  void EmptyCells(std::size_t count);
+  void EndRecord();
+  // Hands what is buffered to the stream; call before Finish() of the output.
+  void Flush();
+
+ private:
+  // Room for `size` more bytes, the buffer written out first where needed.
+  char* Room(std::size_t size);
+
+  std::ostream& out_;
+  char separator_;
+  bool recordStarted_ = false;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t used_ = 0;
+  std::string quotedCell_;
 };
 
 // "," or ";", from --separator.

@@ -1,7 +1,6 @@
 #include "roster/export_command.h"
 
 #include "core/csv.h"
-#include "core/number_text.h"
 #include "roster/choice_lists.h"
 #include "roster/csv_output.h"
 #include "roster/fighter_view.h"
@@ -19,9 +18,10 @@ int RunExport(const RosterContext& context, const ExportOptions& options) {
   out << kUtf8ByteOrderMark << WriteCsvRecord(ExportHeader(), options.separator);
 
   // Row by row: the roster is never held whole.
+  CsvRecordWriter writer(out, options.separator);
   ProgressLine progress(context.err, context.showProgress, "export", files.size());
   int unreadable = 0;
-  std::vector<std::string> row;
+  FieldCells converted;
   for (std::size_t i = 0; i < files.size(); ++i) {
     progress.Done(i);
     FighterView fighter;
@@ -33,16 +33,16 @@ int RunExport(const RosterContext& context, const ExportOptions& options) {
       ++unreadable;
       continue;
     }
-    row.clear();
-    row.push_back(files[i].cell);
-    for (std::string& cell : ExportCells(fighter, lists)) row.push_back(std::move(cell));
+    writer.Cell(files[i].cell);
+    for (const std::string_view cell : ExportCellViews(fighter, lists, converted)) writer.Cell(cell);
     if (const auto ratings = RatingsOf(fighter)) {
-      for (int value : RatingValues(*ratings)) row.push_back(FormatInteger(value));
+      for (int value : RatingValues(*ratings)) writer.Cell(value);
     } else {
-      row.resize(row.size() + kRatingColumns.size());
+      writer.EmptyCells(kRatingColumns.size());
     }
-    out << WriteCsvRecord(row, options.separator);
+    writer.EndRecord();
   }
+  writer.Flush();
   progress.Clear();
   output.Finish();
   return unreadable > 0 ? kExitProblems : kExitDone;

@@ -51,7 +51,7 @@ FighterView FighterFromLines(LineList lines) {
   for (const FieldLayout* field : kByLine) {
     if (!record::IsNumberKind(field->kind)) continue;
     auto& number = fighter.numbers[static_cast<std::size_t>(field - record::kFields.data())];
-    number = TryParseInteger(fighter.lines.LineAt(field->line));
+    number = TryParseInteger(fighter.lines.LineView(field->line));
     if (!number && !fighter.refusedAt) fighter.refusedAt = field;
   }
   return fighter;
@@ -63,12 +63,12 @@ FighterView ReadFighter(const std::filesystem::path& path) {
   return FighterFromLines(std::move(lines));
 }
 
-FieldCells ExportCells(const FighterView& fighter, const ChoiceLists& lists) {
-  FieldCells cells;
+FieldCellViews ExportCellViews(const FighterView& fighter, const ChoiceLists& lists, FieldCells& converted) {
+  FieldCellViews cells;
   for (std::size_t i = 0; i < record::kFields.size(); ++i) {
     const FieldLayout& field = record::kFields[i];
-    const std::string& stored = fighter.lines.LineAt(field.line);
-    std::string& cell = cells[i];
+    const std::string_view stored = fighter.lines.LineView(field.line);
+    std::string_view& cell = cells[i];
     if (fighter.Loadable() && field.kind == FieldKind::Choice) {
       const auto& entries = lists.Entries(field.list);
       const long long position = *fighter.numbers[i] - field.offset;
@@ -78,8 +78,21 @@ FieldCells ExportCells(const FighterView& fighter, const ChoiceLists& lists) {
       }
     }
     if (fighter.Loadable() && field.kind == FieldKind::Team && stored == "0") continue;
-    cell = Windows1252ToUtf8(stored);
+    if (IsPlainAscii(stored)) {
+      cell = stored;
+    } else {
+      converted[i] = Windows1252ToUtf8(stored);
+      cell = converted[i];
+    }
   }
+  return cells;
+}
+
+FieldCells ExportCells(const FighterView& fighter, const ChoiceLists& lists) {
+  FieldCells converted;
+  const FieldCellViews views = ExportCellViews(fighter, lists, converted);
+  FieldCells cells;
+  for (std::size_t i = 0; i < cells.size(); ++i) cells[i] = views[i];
   return cells;
 }
 

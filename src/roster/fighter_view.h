@@ -39,6 +39,12 @@ FighterView FighterFromLines(LineList lines);
 // editor would refuse, every cell is the stored text.
 FieldCells ExportCells(const FighterView& fighter, const ChoiceLists& lists);
 
+// The same cells as views, for a writer that copies them once: into the fighter's lines, the
+// lists' entries, or `converted`, which holds the stored text that is not plain ASCII as
+// UTF-8. Valid while those are unchanged.
+using FieldCellViews = std::array<std::string_view, record::kFields.size()>;
+FieldCellViews ExportCellViews(const FighterView& fighter, const ChoiceLists& lists, FieldCells& converted);
+
 // What the evaluation window shows once the file is loaded, each ability in its box's range;
 // nothing for a file the editor would refuse.
 std::optional<Ratings> RatingsOf(const FighterView& fighter);

@@ -60,10 +60,17 @@ std::vector<FighterFile> ListRoster(const RosterContext& context) {
   std::vector<FighterFile> files;
   for (const std::string& folder : folders) {
     const auto folderPath = fighters / PathFromUtf8(folder);
-    for (auto& name : SortedTextFiles(folderPath)) {
+    auto names = SortedTextFiles(folderPath);
+    files.reserve(files.size() + names.size());
+    for (auto& name : names) {
       FighterFile file;
       file.cell = folder + "/" + NameToUtf8(name);
-      file.path = folderPath / std::move(name);
+      // Made from one string: `folderPath / name` copies the folder's path, components and
+      // all, and splits the name into a path of its own, for each of thousands of files.
+      auto native = folderPath.native();
+      native += std::filesystem::path::preferred_separator;
+      native += name;
+      file.path = std::filesystem::path(std::move(native));
       file.folder = folder;
       files.push_back(std::move(file));
     }

@@ -95,6 +95,9 @@ TEST(LineList, LoadedFileGivesTheSameLinesThroughEveryAccess) {
   WriteBytes(path, std::string("A\n\rB\r\r\n\xF3 z\0ignored\r\n", 20));
   const std::vector<std::function<void(LineList&)>> firstUses = {
       [&](LineList& list) { EXPECT_EQ(list.LineAt(4), expected[4]); },
+      [&](LineList& list) {
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(list.LineView(i), expected[static_cast<std::size_t>(i)]) << i;
+      },
       [&](LineList& list) { EXPECT_EQ(list.Lines(), expected); },
       [&](LineList& list) { list.ReplaceLine(0, "A"); },
       [&](LineList& list) { EXPECT_EQ(LineList(list).Lines(), expected); },
@@ -109,8 +112,9 @@ TEST(LineList, LoadedFileGivesTheSameLinesThroughEveryAccess) {
     EXPECT_EQ(list.LineCount(), 5);
     use(list);
     EXPECT_EQ(list.Lines(), expected);
+    EXPECT_EQ(list.LineView(4), expected[4]);
     EXPECT_EQ(list.AppendLine("new"), 5);
-    EXPECT_EQ(list.LineAt(5), "new");
+    EXPECT_EQ(list.LineView(5), "new");
   }
 
   LineList list;
@@ -119,6 +123,9 @@ TEST(LineList, LoadedFileGivesTheSameLinesThroughEveryAccess) {
   EXPECT_EQ(list.LineAt(2), "B");
   EXPECT_EQ(first, "A") << "a line handed out stays valid while the list is unchanged";
   EXPECT_THROW(list.LineAt(5), ListIndexError);
+  list.LoadLines(path);
+  EXPECT_THROW(list.LineView(5), ListIndexError);
+  EXPECT_THROW(list.LineView(-1), ListIndexError);
 }
 
 TEST(JoinLines, EndsEveryLineWithCrLf) {

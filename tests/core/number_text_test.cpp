@@ -16,6 +16,7 @@ TEST(ParseInteger, AcceptsTheNumberForms) {
       {"$FFFFFFFF", -1}, {"-$FFFFFFFF", 1}, {"$80000000", std::numeric_limits<std::int32_t>::min()},
       {"$000000001", 1}, {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
       {"$10", 16}, {"x10", 16}, {"0x10", 16}, {"00000000000000000007", 7},
+      {"999999999", 999999999}, {"1000000000", 1000000000}, {"000000009", 9},
   };
   for (const auto& [text, value] : accepted) EXPECT_EQ(ParseInteger(text), value) << text;
 }
@@ -24,7 +25,7 @@ TEST(ParseInteger, RejectsEverythingElseQuotingTheText) {
   const std::vector<std::string> rejected = {
       "$100000000", "2147483648", "-2147483649", "12 ", "\t12", "", "   ", "+", "-", "$", "x",
       "0x", "- 12", "12.0", "1e3", "12abc", "+-1", "--1", "$-5", "0x-5", "1 2", "\xF3",
-      std::string("1\0", 2), "99999999999999999999",
+      std::string("1\0", 2), "99999999999999999999", "1/", "9:", "/1", ":9",
   };
   for (const auto& text : rejected) {
     try {

@@ -25,6 +25,8 @@ TEST(Windows1252, EveryByteMapsAndComesBackThroughUtf8AndUtf16) {
     EXPECT_EQ(utf16[0], static_cast<char16_t>(expected));
     EXPECT_EQ(Utf16ToWindows1252(utf16), bytes) << value;
     EXPECT_EQ(Utf8ToWindows1252(Windows1252ToUtf8(bytes)), bytes) << value;
+    // The conversion may be skipped exactly where it would change nothing.
+    EXPECT_EQ(IsPlainAscii("plain " + bytes + " text"), Windows1252ToUtf8(bytes) == bytes) << value;
   }
 }
 
