@@ -206,7 +206,8 @@ TEST_F(RealDisplay, SpanishSystemDialogsAndTheProgramsIcon) {
   EXPECT_TRUE(WaitFor([&] { return client.WindowsTitled("BEditor").empty(); }, 10000));
   std::filesystem::rename(folder_ / "Team.away", folder_ / "Team");
 
-  ASSERT_TRUE(bus.Press("Brennic Editor", "Guardar Luchador"));
+  // The editor answers again once its error box's loop has ended.
+  ASSERT_TRUE(WaitFor([&] { return bus.Press("Brennic Editor", "Guardar Luchador"); }, 20000));
   unsigned long dialog = 0;
   ASSERT_TRUE(WaitFor(windowTitled("Guardar luchador", dialog), 20000)) << "no save dialog";
   std::optional<QStringList> dialogButtons;
