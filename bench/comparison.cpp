@@ -3,6 +3,7 @@
 #include <sys/resource.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace beditor::bench {
 namespace {
@@ -113,6 +114,23 @@ void ComparisonReporter::PrintSummary(std::ostream& out) const {
          "peak x: peak memory growth while running once, as a multiple of the input size: the\n"
          "program's, and the baseline's in brackets.\n";
   out << "Targets missed: " << missed << " of " << targets << ".\n";
+}
+
+bool InitializeBenchmarks(int argc, char** argv) {
+  std::vector<char*> arguments(argv, argv + argc);
+  bool repetitionsGiven = false;
+  for (char* argument : arguments)
+    repetitionsGiven |= std::strncmp(argument, "--benchmark_repetitions", 23) == 0;
+  static char repetitions[] = "--benchmark_repetitions=5";
+  static char aggregatesOnly[] = "--benchmark_display_aggregates_only=true";
+  if (!repetitionsGiven) {
+    arguments.push_back(repetitions);
+    arguments.push_back(aggregatesOnly);
+  }
+  int count = static_cast<int>(arguments.size());
+  arguments.push_back(nullptr);
+  benchmark::Initialize(&count, arguments.data());
+  return !benchmark::ReportUnrecognizedArguments(count, arguments.data());
 }
 
 }  // namespace beditor::bench

@@ -53,4 +53,9 @@ class ComparisonReporter : public benchmark::ConsoleReporter {
   std::map<std::string, Result> results_;
 };
 
+// Google Benchmark's own start, with five repetitions a benchmark and only their aggregates
+// shown unless the command line says otherwise: the machine is shared, so the summary uses
+// medians. False when the command line holds an argument it does not know.
+bool InitializeBenchmarks(int argc, char** argv);
+
 }  // namespace beditor::bench

@@ -196,21 +196,7 @@ double ExportPeakGrowth() {
 int main(int argc, char** argv) {
   using namespace beditor::bench;
   RegisterRosterBenchmarks();
-  // The machine is shared: by default every benchmark runs five times and the summary uses
-  // the medians. An explicit --benchmark_repetitions wins.
-  std::vector<char*> arguments(argv, argv + argc);
-  bool repetitionsGiven = false;
-  for (char* argument : arguments) repetitionsGiven |= std::strncmp(argument, "--benchmark_repetitions", 23) == 0;
-  char repetitions[] = "--benchmark_repetitions=5";
-  char aggregatesOnly[] = "--benchmark_display_aggregates_only=true";
-  if (!repetitionsGiven) {
-    arguments.push_back(repetitions);
-    arguments.push_back(aggregatesOnly);
-  }
-  int count = static_cast<int>(arguments.size());
-  arguments.push_back(nullptr);
-  benchmark::Initialize(&count, arguments.data());
-  if (benchmark::ReportUnrecognizedArguments(count, arguments.data())) return 1;
+  if (!InitializeBenchmarks(argc, argv)) return 1;
 
   const auto& roster = Roster(kFighters);
   std::cout << "Roster: " << roster.files.size() << " fighter files, " << roster.bytes / 1024 << " KB\n";
