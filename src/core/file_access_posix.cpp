@@ -179,7 +179,10 @@ void ReplaceFileContents(const std::filesystem::path& path, std::string_view byt
   }
 
   const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-  std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  // Built by appending: GCC 12 warns falsely (-Wrestrict) about "." + string when inlined.
+  std::string hiddenName(".");
+  hiddenName.append(target.filename().string()).append(".XXXXXX");
+  std::string temporary = (folder / hiddenName).string();
   FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
   if (file.Get() < 0) {
     const int error = errno;
