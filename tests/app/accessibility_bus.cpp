@@ -18,8 +18,14 @@ namespace {
 
 const QString kRootPath = QStringLiteral("/org/a11y/atspi/accessible/root");
 const QString kAccessible = QStringLiteral("org.a11y.atspi.Accessible");
-constexpr int kCallTimeoutMs = 5000;
+constexpr int kCallTimeoutMs = 3000;
 constexpr int kMaxDepth = 40;
+// A whole walk of a window's tree; a program that stops answering ends it, not the test run.
+constexpr int kWalkTimeoutMs = 20000;
+// Calls wait with the test's own event loop running: the program calls back into this
+// process (the launcher's GetAddress) and must be answered meanwhile, or both sides wait
+// for each other until their calls time out, one after another, for every node of a tree.
+constexpr QDBus::CallMode kCallMode = QDBus::BlockWithGui;
 
 // The one call a program makes to the launcher: where the accessibility bus is.
 class Launcher : public QObject {
@@ -106,7 +112,7 @@ QList<AccessibilityBus::Node> AccessibilityBus::Children(const Node& node) {
   QList<Node> children;
   const QDBusMessage reply = connection_->call(
       QDBusMessage::createMethodCall(node.service, node.path, kAccessible, QStringLiteral("GetChildren")),
-      QDBus::Block, kCallTimeoutMs);
+      kCallMode, kCallTimeoutMs);
   if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return children;
   const auto list = reply.arguments().first().value<QDBusArgument>();
   list.beginArray();
@@ -126,7 +132,7 @@ QString AccessibilityBus::Property(const Node& node, const char* name) {
   QDBusMessage get = QDBusMessage::createMethodCall(
       node.service, node.path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
   get << kAccessible << QString::fromLatin1(name);
-  const QDBusMessage reply = connection_->call(get, QDBus::Block, kCallTimeoutMs);
+  const QDBusMessage reply = connection_->call(get, kCallMode, kCallTimeoutMs);
   if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return {};
   return reply.arguments().first().value<QDBusVariant>().variant().toString();
 }
@@ -134,7 +140,7 @@ QString AccessibilityBus::Property(const Node& node, const char* name) {
 QString AccessibilityBus::RoleName(const Node& node) {
   const QDBusMessage reply = connection_->call(
       QDBusMessage::createMethodCall(node.service, node.path, kAccessible, QStringLiteral("GetRoleName")),
-      QDBus::Block, kCallTimeoutMs);
+      kCallMode, kCallTimeoutMs);
   if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return {};
   return reply.arguments().first().toString();
 }
@@ -143,7 +149,12 @@ std::optional<AccessibilityBus::Node> AccessibilityBus::Window(const QString& ti
   if (!connection_) return std::nullopt;
   // The program's connections are the bus's other unique names; the one that publishes the
   // tree answers at the root path.
-  const QStringList names = connection_->interface()->registeredServiceNames().value();
+  const QDBusMessage listed = connection_->call(
+      QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                                     QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ListNames")),
+      kCallMode, kCallTimeoutMs);
+  if (listed.type() != QDBusMessage::ReplyMessage || listed.arguments().isEmpty()) return std::nullopt;
+  const QStringList names = listed.arguments().first().toStringList();
   for (const QString& name : names) {
     if (!name.startsWith(u':') || name == connection_->baseService()) continue;
     for (const Node& window : Children({name, kRootPath}))
@@ -153,12 +164,13 @@ std::optional<AccessibilityBus::Node> AccessibilityBus::Window(const QString& ti
 }
 
 void AccessibilityBus::CollectButtons(const Node& node, QList<std::pair<QString, Node>>& buttons,
-                                      int depth) {
+                                      int depth, const QDeadlineTimer& deadline) {
   if (depth > kMaxDepth) return;
   for (const Node& child : Children(node)) {
+    if (deadline.hasExpired()) return;
     if (RoleName(child) == QStringLiteral("push button"))
       buttons.append({Property(child, "Name"), child});
-    CollectButtons(child, buttons, depth + 1);
+    CollectButtons(child, buttons, depth + 1, deadline);
   }
 }
 
@@ -166,7 +178,9 @@ std::optional<QStringList> AccessibilityBus::ButtonsOf(const QString& windowTitl
   const auto window = Window(windowTitle);
   if (!window) return std::nullopt;
   QList<std::pair<QString, Node>> buttons;
-  CollectButtons(*window, buttons, 0);
+  const QDeadlineTimer deadline(kWalkTimeoutMs);
+  CollectButtons(*window, buttons, 0, deadline);
+  if (deadline.hasExpired()) return std::nullopt;  // cut short: not the window's buttons
   QStringList names;
   for (const auto& [name, node] : buttons) names << name;
   return names;
@@ -176,7 +190,7 @@ bool AccessibilityBus::Press(const QString& windowTitle, const QString& buttonNa
   const auto window = Window(windowTitle);
   if (!window) return false;
   QList<std::pair<QString, Node>> buttons;
-  CollectButtons(*window, buttons, 0);
+  CollectButtons(*window, buttons, 0, QDeadlineTimer(kWalkTimeoutMs));
   for (const auto& [name, node] : buttons) {
     if (name != buttonName) continue;
     // Action 0 is the button's press.

@@ -10,6 +10,7 @@
 #ifdef BEDITOR_HAVE_X11
 
 #include <QDBusConnection>
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -50,7 +51,9 @@ class AccessibilityBus {
   QList<Node> Children(const Node& node);
   QString Property(const Node& node, const char* name);
   QString RoleName(const Node& node);
-  void CollectButtons(const Node& node, QList<std::pair<QString, Node>>& buttons, int depth);
+  // Stops early, leaving `buttons` short, once `deadline` has passed.
+  void CollectButtons(const Node& node, QList<std::pair<QString, Node>>& buttons, int depth,
+                      const QDeadlineTimer& deadline);
 
   QProcess daemon_;
   QString address_;
