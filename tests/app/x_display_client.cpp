@@ -16,11 +16,21 @@ struct XDisplayClient::Connection {
   }
 };
 
+namespace {
+
+// The windows looked at belong to another process and may go at any moment, between being
+// listed and being asked about: such a request fails (the caller sees a failed call) instead
+// of Xlib's default handler ending the test process.
+int IgnoreVanishedWindows(Display*, XErrorEvent*) { return 0; }
+
+}  // namespace
+
 XDisplayClient::XDisplayClient() : connection_(std::make_unique<Connection>()) {}
 XDisplayClient::~XDisplayClient() = default;
 
 bool XDisplayClient::Open(const std::string& displayName) {
   connection_->display = XOpenDisplay(displayName.c_str());
+  XSetErrorHandler(IgnoreVanishedWindows);
   return connection_->display != nullptr;
 }
 
