@@ -44,6 +44,7 @@ void CsvRecordWriter::Cell(std::string_view cell) {
     ++used_;
   }
   recordStarted_ = true;
+  if (cell.empty()) return;  // an empty view may hold no pointer at all, which memcpy may not get
   std::string_view text = cell;
   if (CsvCellNeedsQuotes(cell, separator_)) {
     quotedCell_.clear();
