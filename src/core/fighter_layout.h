@@ -15,6 +15,10 @@ namespace beditor::record {
 enum class Game { TAV, JEX };
 constexpr Game GameFromModeNumber(int number) { return number == 1 ? Game::JEX : Game::TAV; }
 
+// The range of an ability as the editor shows and stores it.
+constexpr int kLowestAbility = 1;
+constexpr int kHighestAbility = 20;
+
 enum class FieldKind {
   Ability,  // a whole number, 1..20 as the editor shows it
   Text,     // any text of one line

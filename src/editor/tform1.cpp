@@ -123,6 +123,8 @@ void TForm1::BuildAbilityBoxes() {
                                     &spMotivation, &spTD, &spTDDef, &spGnP, &spGroundGame, &spSub,
                                     &spSubDef, &spStamina, &spFortitude, &spPace, &spAgressivity, &spKORes};
   static_assert(std::extent_v<decltype(members)> == layout::kAbilityBoxes.size());
+  static_assert(StatSpinEdit::MinValue == record::kLowestAbility && StatSpinEdit::MaxValue == record::kHighestAbility,
+                "the ability boxes show the range the fighter layout stores");
   for (std::size_t i = 0; i < layout::kAbilityBoxes.size(); ++i) {
     const auto& spec = layout::kAbilityBoxes[i];
     auto* box = new StatSpinEdit(this);

@@ -96,7 +96,9 @@ FieldCells ExportCells(const FighterView& fighter, const ChoiceLists& lists) {
   return cells;
 }
 
-int ShownAbility(std::int32_t stored) { return std::clamp(stored, 1, 20); }
+int ShownAbility(std::int32_t stored) {
+  return std::clamp(stored, std::int32_t{record::kLowestAbility}, std::int32_t{record::kHighestAbility});
+}
 
 std::optional<Ratings> RatingsOf(const FighterView& fighter) {
   if (!fighter.Loadable()) return std::nullopt;
