@@ -48,8 +48,8 @@ std::uint64_t LineBreakBits(const char* at) {
 // NUL, one of those at the latest, ends it. This is the loader's inner loop, which has to
 // keep up with the read itself: where the processor allows, it takes the line breaks of 64
 // bytes at a time.
-std::vector<std::size_t> LineEnds(const char* text, std::size_t size) {
-  std::vector<std::size_t> ends;
+void LineEnds(const char* text, std::size_t size, std::vector<std::size_t>& ends) {
+  ends.clear();
   // Enough for lines of 16 bytes on average, so that ordinary text never regrows the
   // index; room not used is never touched.
   ends.reserve(size / 16 + 1);
@@ -74,11 +74,11 @@ std::vector<std::size_t> LineEnds(const char* text, std::size_t size) {
 #if defined(BEDITOR_SSE2_LINE_SCAN)
   for (std::size_t block = 0;; block += 64)
     for (std::uint64_t bits = LineBreakBits(text + block); bits != 0; bits &= bits - 1)
-      if (!take(block + static_cast<std::size_t>(std::countr_zero(bits)))) return ends;
+      if (!take(block + static_cast<std::size_t>(std::countr_zero(bits)))) return;
 #else
   for (std::size_t at = 0;; ++at) {
     at += std::strcspn(text + at, "\r\n");  // stops at NUL too
-    if (!take(at)) return ends;
+    if (!take(at)) return;
   }
 #endif
 }
@@ -100,7 +100,9 @@ std::vector<std::string> MakeLines(const char* text, const std::vector<std::size
 std::vector<std::string> SplitLines(std::string_view bytes) {
   std::string text(bytes);
   text.append(kScanPadding, '\0');
-  return MakeLines(text.c_str(), LineEnds(text.c_str(), bytes.size()));
+  std::vector<std::size_t> ends;
+  LineEnds(text.c_str(), bytes.size(), ends);
+  return MakeLines(text.c_str(), ends);
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {
@@ -123,17 +125,33 @@ void LineList::LoadLines(const std::filesystem::path& path) {
     bytes = std::make_shared_for_overwrite<char[]>(fileSize + kScanPadding);
     return bytes.get();
   });
-  std::memset(bytes.get() + size, 0, kScanPadding);
-  std::vector<std::size_t> ends = LineEnds(bytes.get(), size);
   bytes_ = std::move(bytes);
-  ends_ = std::move(ends);
-  lines_ = {};
+  capacity_ = size + kScanPadding;
+  IndexBytes(size);
+}
+
+void LineList::LoadBytes(std::string_view bytes) {
+  const std::size_t needed = bytes.size() + kScanPadding;
+  if (!bytes_ || bytes_.use_count() != 1 || capacity_ < needed) {
+    bytes_ = std::make_shared_for_overwrite<char[]>(needed);
+    capacity_ = needed;
+  }
+  // Moved, not copied: the bytes may be a view of this very list.
+  if (!bytes.empty()) std::memmove(bytes_.get(), bytes.data(), bytes.size());
+  IndexBytes(bytes.size());
+}
+
+void LineList::IndexBytes(std::size_t size) {
+  std::memset(bytes_.get() + size, 0, kScanPadding);
+  LineEnds(bytes_.get(), size, ends_);
+  lines_.clear();
 }
 
 void LineList::MakeStrings() const {
   if (!Loaded()) return;
   lines_ = MakeLines(bytes_.get(), ends_);
   bytes_.reset();
+  capacity_ = 0;
   ends_ = {};
 }
 

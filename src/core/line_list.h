@@ -24,6 +24,9 @@ class LineList {
   // Replaces all lines by those of the file. Throws FileOpenError and leaves the list
   // as it was when the file cannot be read.
   void LoadLines(const std::filesystem::path& path);
+  // Replaces all lines by those of these file bytes, as LoadLines takes a file's. Reuses the
+  // list's memory where no copy shares it: for a reader that loads many files in turn.
+  void LoadBytes(std::string_view bytes);
 
   // Replaces the file. A failed write leaves the former file untouched.
   // Throws FileCreateError or StreamWriteError.
@@ -64,8 +67,12 @@ class LineList {
   // Throws ListIndexError when the index is out of range.
   void CheckIndex(int index) const;
 
-  // Shared by copies: the bytes never change once read. Followed by NUL bytes.
-  mutable std::shared_ptr<const char[]> bytes_;
+  // Fills ends_ for the `size` bytes at the start of bytes_ and pads them with NUL bytes.
+  void IndexBytes(std::size_t size);
+
+  // Shared by copies, and never changed while shared. Followed by NUL bytes.
+  mutable std::shared_ptr<char[]> bytes_;
+  mutable std::size_t capacity_ = 0;  // of bytes_
   mutable std::vector<std::size_t> ends_;
   mutable std::vector<std::string> lines_;
 };

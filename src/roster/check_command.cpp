@@ -37,16 +37,16 @@ const char* GameName(record::Game game) { return game == record::Game::JEX ? "JE
 class RosterCheck {
  public:
   RosterCheck(const RosterContext& context, ChoiceLists lists, std::size_t files)
-      : context_(context), lists_(std::move(lists)) {
+      : context_(context), lists_(std::move(lists)), reader_(context) {
     sherdogIds_.reserve(files);
     fullNames_.reserve(files);
   }
 
   std::vector<Finding> Check(const FighterFile& file) {
     std::vector<Finding> findings;
-    FighterView fighter;
+    FighterView& fighter = fighter_;
     try {
-      fighter = ReadFighter(file.path);
+      reader_.Read(file, fighter);
     } catch (const BEditorError& error) {
       findings.push_back({1, true, error.what()});
       return findings;
@@ -138,6 +138,8 @@ class RosterCheck {
 
   const RosterContext& context_;
   ChoiceLists lists_;
+  FighterReader reader_;
+  FighterView fighter_;  // the file being checked
   std::unordered_map<std::string, bool> teamFiles_;  // by the team line's bytes
   // The first file of each identity; the files outlive the check.
   std::unordered_map<std::string, const FighterFile*> sherdogIds_;

@@ -21,12 +21,13 @@ int RunExport(const RosterContext& context, const ExportOptions& options) {
   CsvRecordWriter writer(out, options.separator);
   ProgressLine progress(context.err, context.showProgress, "export", files.size());
   int unreadable = 0;
+  FighterReader reader(context);
+  FighterView fighter;
   FieldCells converted;
   for (std::size_t i = 0; i < files.size(); ++i) {
     progress.Done(i);
-    FighterView fighter;
     try {
-      fighter = ReadFighter(files[i].path);
+      reader.Read(files[i], fighter);
     } catch (const BEditorError& error) {
       progress.Clear();
       context.err << files[i].Display() << ":1: error: not exported: " << error.what() << '\n';

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/fighter_record.h"
+#include "core/file_access.h"
 #include "core/number_text.h"
 #include "core/windows_1252.h"
 #include "roster/quoted_text.h"
@@ -43,24 +44,26 @@ int ShownValue(const FighterView& fighter) {
 
 }  // namespace
 
-FighterView FighterFromLines(LineList lines) {
-  FighterView fighter;
-  fighter.storedLineCount = lines.LineCount();
+void FighterView::Load(std::string_view bytes) {
+  lines.LoadBytes(bytes);
+  storedLineCount = lines.LineCount();
   record::NormaliseLoadedLines(lines);
-  fighter.lines = std::move(lines);
+  refusedAt = nullptr;
   for (const FieldLayout* field : kByLine) {
+    auto& number = numbers[static_cast<std::size_t>(field - record::kFields.data())];
+    number.reset();
     if (!record::IsNumberKind(field->kind)) continue;
-    auto& number = fighter.numbers[static_cast<std::size_t>(field - record::kFields.data())];
-    number = TryParseInteger(fighter.lines.LineView(field->line));
-    if (!number && !fighter.refusedAt) fighter.refusedAt = field;
+    number = TryParseInteger(lines.LineView(field->line));
+    if (!number && !refusedAt) refusedAt = field;
   }
-  return fighter;
 }
 
-FighterView ReadFighter(const std::filesystem::path& path) {
-  LineList lines;
-  lines.LoadLines(path);
-  return FighterFromLines(std::move(lines));
+FighterReader::FighterReader(const RosterContext& context) : fighters_(FightersFolder(context)) {}
+
+std::string_view FighterReader::Bytes(const FighterFile& file) {
+  if (!file.cell.empty()) return fighters_.Read(file.cell);
+  elsewhere_ = ReadWholeFile(file.elsewhere);
+  return elsewhere_;
 }
 
 FieldCellViews ExportCellViews(const FighterView& fighter, const ChoiceLists& lists, FieldCells& converted) {
@@ -85,14 +88,6 @@ FieldCellViews ExportCellViews(const FighterView& fighter, const ChoiceLists& li
       cell = converted[i];
     }
   }
-  return cells;
-}
-
-FieldCells ExportCells(const FighterView& fighter, const ChoiceLists& lists) {
-  FieldCells converted;
-  const FieldCellViews views = ExportCellViews(fighter, lists, converted);
-  FieldCells cells;
-  for (std::size_t i = 0; i < cells.size(); ++i) cells[i] = views[i];
   return cells;
 }
 

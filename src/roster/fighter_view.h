@@ -9,9 +9,11 @@
 #include <string_view>
 
 #include "core/fighter_layout.h"
+#include "core/folder_reader.h"
 #include "core/line_list.h"
 #include "core/ratings.h"
 #include "roster/choice_lists.h"
+#include "roster/roster_files.h"
 
 namespace beditor::roster {
 
@@ -19,6 +21,10 @@ namespace beditor::roster {
 using FieldCells = std::array<std::string, record::kFields.size()>;
 
 struct FighterView {
+  // The fighter in these file bytes, as the editor's load makes it. Reuses the view's memory:
+  // a reader of many files loads each into the same view.
+  void Load(std::string_view bytes);
+
   int storedLineCount = 0;  // before the load's padding
   LineList lines;           // after it: at least 35 lines
   // Each number field's value, by layout row; nothing where its line is not an integer.
@@ -30,18 +36,26 @@ struct FighterView {
   bool Loadable() const { return refusedAt == nullptr; }
 };
 
-// Throws FileOpenError.
-FighterView ReadFighter(const std::filesystem::path& path);
-FighterView FighterFromLines(LineList lines);
+// Reads fighter files: those of the roster through the Fighters folder, opened once, and
+// into memory reused from file to file.
+class FighterReader {
+ public:
+  explicit FighterReader(const RosterContext& context);
+  // The file's bytes, valid until the next read. Throws FileOpenError.
+  std::string_view Bytes(const FighterFile& file);
+  // Loads the file into `fighter`. Throws FileOpenError.
+  void Read(const FighterFile& file, FighterView& fighter) { fighter.Load(Bytes(file)); }
+
+ private:
+  FolderReader fighters_;
+  std::string elsewhere_;  // a file outside the roster
+};
 
 // The cells `export` writes: text as stored, a choice as the entry its list shows for the
 // stored number (the stored text where it selects none), no team for "0". For a file the
-// editor would refuse, every cell is the stored text.
-FieldCells ExportCells(const FighterView& fighter, const ChoiceLists& lists);
-
-// The same cells as views, for a writer that copies them once: into the fighter's lines, the
+// editor would refuse, every cell is the stored text. Views into the fighter's lines, the
 // lists' entries, or `converted`, which holds the stored text that is not plain ASCII as
-// UTF-8. Valid while those are unchanged.
+// UTF-8; valid while those are unchanged.
 using FieldCellViews = std::array<std::string_view, record::kFields.size()>;
 FieldCellViews ExportCellViews(const FighterView& fighter, const ChoiceLists& lists, FieldCells& converted);
 

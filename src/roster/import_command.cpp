@@ -28,7 +28,6 @@ std::string Summary(const Counts& counts) {
 
 void Count(Counts& counts, Action action) {
   switch (action) {
-    case Action::Unchanged: ++counts.unchanged; break;
     case Action::Change: ++counts.changed; break;
     case Action::Move: ++counts.moved; break;
     case Action::Create: ++counts.created; break;
@@ -58,9 +57,9 @@ class TeamFiles {
 void PrintDryRun(const RosterContext& context, const ImportPlan& plan) {
   TeamFiles teams(context);
   Counts counts;
+  counts.unchanged = plan.unchanged;
   for (const RowPlan& row : plan.rows) {
     Count(counts, row.action);
-    if (row.action == Action::Unchanged) continue;
     const std::string name = row.source.Display();
     if (row.action == Action::Create) context.out << name << ": would be created\n";
     for (const FieldChange& change : row.changes) {
@@ -79,15 +78,12 @@ void PrintDryRun(const RosterContext& context, const ImportPlan& plan) {
 int Apply(const RosterContext& context, const ImportPlan& plan) {
   TeamFiles teams(context);
   Counts counts;
+  counts.unchanged = plan.unchanged;
   int written = 0;
   ProgressLine progress(context.err, context.showProgress, "import", plan.rows.size());
   for (std::size_t i = 0; i < plan.rows.size(); ++i) {
     const RowPlan& row = plan.rows[i];
     progress.Done(i);
-    if (row.action == Action::Unchanged) {
-      ++counts.unchanged;
-      continue;
-    }
     std::string writing;
     try {
       if (const auto teamFile = teams.Needed(row.team)) {
@@ -100,9 +96,9 @@ int Apply(const RosterContext& context, const ImportPlan& plan) {
       }
       writing = row.target.Display();
       // A move writes the new file first, then removes the old one, as the editor's save.
-      ReplaceFileContents(row.target.path, row.bytes);
+      ReplaceFileContents(PathOf(context, row.target), row.bytes);
       ++written;
-      if (row.action == Action::Move) RemoveFile(row.source.path);
+      if (row.action == Action::Move) RemoveFile(PathOf(context, row.source));
     } catch (const BEditorError& error) {
       progress.Clear();
       context.out.flush();
@@ -120,7 +116,6 @@ int Apply(const RosterContext& context, const ImportPlan& plan) {
         context.out << "moved " << row.source.Display() << " to " << row.target.Display() << '\n';
         break;
       case Action::Create: context.out << "created " << row.target.Display() << '\n'; break;
-      case Action::Unchanged: break;
     }
   }
   progress.Clear();

@@ -48,7 +48,7 @@ std::optional<std::string> InsideFighters(std::string cell) {
 class Planner {
  public:
   Planner(const RosterContext& context, std::string_view csvName)
-      : context_(context), csvName_(csvName), lists_(ChoiceLists::Read(context)) {}
+      : context_(context), csvName_(csvName), lists_(ChoiceLists::Read(context)), reader_(context) {}
 
   ImportPlan Plan(std::string_view csvBytes) {
     CsvTable table;
@@ -147,16 +147,16 @@ class Planner {
     }
     RowPlan plan;
     plan.row = record.row;
-    plan.source = FileFromCell(context_, *inside);
+    plan.source = FileFromCell(*inside);
     if (!Claim(plan.source, record.row, fileColumn)) return;
-    FighterView fighter;
+    FighterView& fighter = fighter_;
     try {
-      fighter = ReadFighter(plan.source.path);
+      reader_.Read(plan.source, fighter);
     } catch (const BEditorError& error) {
       Refuse(record.row, fileColumn, std::string("file: ") + error.what());
       return;
     }
-    const FieldCells exported = ExportCells(fighter, lists_);
+    const FieldCellViews exported = ExportCellViews(fighter, lists_, converted_);
 
     bool refused = false;
     std::map<int, std::string> lines;
@@ -171,9 +171,9 @@ class Planner {
         continue;
       }
       const FieldLayout& field = record::kFields[i];
-      if (*line == fighter.lines.LineAt(field.line)) continue;
+      if (*line == fighter.lines.LineView(field.line)) continue;
       lines[field.line] = *line;
-      plan.changes.push_back({&field, exported[i], cell});
+      plan.changes.push_back({&field, std::string(exported[i]), cell});
     }
     plan.target = plan.source;
     const auto category = lines.find(record::kWeightCategory);
@@ -181,35 +181,37 @@ class Planner {
       const auto folder = FolderFor(record, category->second);
       if (!folder) return;
       if (plan.source.folder != *folder) {
-        plan.target = FileFromCell(context_, *folder + "/" + PathToUtf8(plan.source.path.filename()));
+        plan.target = FileFromCell(*folder + "/" + plan.source.Name());
         if (!ClaimNew(plan.target, record.row, fileColumn)) return;
       }
     }
     if (refused) return;
-    plan.team = TeamOf(lines.count(record::kTeam) ? lines[record::kTeam] : fighter.lines.LineAt(record::kTeam));
-    if (!plan.changes.empty()) {
-      plan.action = plan.target.cell == plan.source.cell ? RowPlan::Action::Change : RowPlan::Action::Move;
-      // The file's bytes once more, now that they are needed: every byte the lines leave.
-      try {
-        plan.bytes = ReplaceLinesKeepingBytes(ReadWholeFile(plan.source.path), lines);
-      } catch (const BEditorError& error) {
-        Refuse(record.row, fileColumn, std::string("file: ") + error.what());
-        return;
-      }
+    plan.team = TeamOf(lines.count(record::kTeam) ? lines[record::kTeam] : fighter.lines.LineView(record::kTeam));
+    if (plan.changes.empty()) {
+      ++plan_.unchanged;
+      return;
+    }
+    plan.action = plan.target.cell == plan.source.cell ? RowPlan::Action::Change : RowPlan::Action::Move;
+    // The file's bytes once more, now that they are needed: every byte the lines leave.
+    try {
+      plan.bytes = ReplaceLinesKeepingBytes(reader_.Bytes(plan.source), lines);
+    } catch (const BEditorError& error) {
+      Refuse(record.row, fileColumn, std::string("file: ") + error.what());
+      return;
     }
     plan_.rows.push_back(std::move(plan));
   }
 
   // A file the import would make: no other row's, and not there yet.
   bool ClaimNew(const FighterFile& file, int row, int column) {
-    if (IsExistingFile(file.path)) {
+    if (IsExistingFile(PathOf(context_, file))) {
       Refuse(row, column, file.Display() + " already exists");
       return false;
     }
     return Claim(file, row, column);
   }
 
-  static std::string TeamOf(const std::string& line) { return line == "0" ? std::string() : Windows1252ToUtf8(line); }
+  static std::string TeamOf(std::string_view line) { return line == "0" ? std::string() : Windows1252ToUtf8(line); }
 
   void PlanCreate(const CsvRecord& record) {
     const bool jex = context_.game == record::Game::JEX;
@@ -255,7 +257,7 @@ class Planner {
     RowPlan plan;
     plan.row = record.row;
     plan.action = RowPlan::Action::Create;
-    plan.target = FileFromCell(context_, *folder + "/" + name + ".txt");
+    plan.target = FileFromCell(*folder + "/" + name + ".txt");
     plan.source = plan.target;
     if (!ClaimNew(plan.target, record.row, fileColumn_ + 1)) return;
     plan.bytes = JoinLines(lines.Lines());
@@ -266,6 +268,9 @@ class Planner {
   const RosterContext& context_;
   std::string_view csvName_;
   ChoiceLists lists_;
+  FighterReader reader_;
+  FighterView fighter_;  // the file of the row being planned
+  FieldCells converted_;  // its cells that are not plain ASCII
   int fileColumn_ = kAbsent;
   std::array<int, record::kFields.size()> fieldColumns_{};
   std::map<std::string, int> claimed_;

@@ -18,10 +18,11 @@ struct FieldChange {
   std::string after;   // the cell as imported
 };
 
+// A row that writes a file.
 struct RowPlan {
-  enum class Action { Unchanged, Change, Move, Create };
+  enum class Action { Change, Move, Create };
   int row = 0;  // the CSV row, from 1 (the header)
-  Action action = Action::Unchanged;
+  Action action = Action::Change;
   FighterFile source;  // the file the row names; for Create, the new file
   FighterFile target;  // where the result goes: the source, another folder, or the new file
   std::vector<FieldChange> changes;
@@ -30,7 +31,8 @@ struct RowPlan {
 };
 
 struct ImportPlan {
-  std::vector<RowPlan> rows;
+  std::vector<RowPlan> rows;  // in row order
+  int unchanged = 0;          // the rows that change nothing
   std::vector<std::string> refusals;  // "FILE:ROW:COLUMN: message", in row order
 };
 

@@ -45,12 +45,14 @@ int RunRate(const RosterContext& context, const std::vector<std::string>& names,
 
   ProgressLine progress(context.err, context.showProgress, "rate", files.size());
   int refused = 0;
+  FighterReader reader(context);
+  FighterView fighter;
   for (std::size_t i = 0; i < files.size(); ++i) {
     progress.Done(i);
     const FighterFile& file = files[i];
     std::optional<Ratings> ratings;
     try {
-      const FighterView fighter = ReadFighter(file.path);
+      reader.Read(file, fighter);
       ratings = RatingsOf(fighter);
       if (!ratings) {
         progress.Clear();

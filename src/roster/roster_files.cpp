@@ -31,11 +31,20 @@ std::vector<std::filesystem::path::string_type> SortedTextFiles(const std::files
 
 std::string FighterFile::Display() const {
   if (!cell.empty()) return "Fighters/" + cell;
-  const std::u8string text = path.generic_u8string();
+  const std::u8string text = elsewhere.generic_u8string();
   return std::string(text.begin(), text.end());
 }
 
+std::string FighterFile::Name() const {
+  if (cell.empty()) return PathToUtf8(elsewhere.filename());
+  return cell.substr(cell.rfind('/') + 1);
+}
+
 std::filesystem::path FightersFolder(const RosterContext& context) { return context.folder / "Fighters"; }
+
+std::filesystem::path PathOf(const RosterContext& context, const FighterFile& file) {
+  return file.cell.empty() ? file.elsewhere : FightersFolder(context) / PathFromUtf8(file.cell);
+}
 
 std::vector<FighterFile> ListRoster(const RosterContext& context) {
   const auto fighters = FightersFolder(context);
@@ -65,12 +74,6 @@ std::vector<FighterFile> ListRoster(const RosterContext& context) {
     for (auto& name : names) {
       FighterFile file;
       file.cell = folder + "/" + NameToUtf8(name);
-      // Made from one string: `folderPath / name` copies the folder's path, components and
-      // all, and splits the name into a path of its own, for each of thousands of files.
-      auto native = folderPath.native();
-      native += std::filesystem::path::preferred_separator;
-      native += name;
-      file.path = std::filesystem::path(std::move(native));
       file.folder = folder;
       files.push_back(std::move(file));
     }
@@ -83,12 +86,13 @@ std::vector<FighterFile> NamedFiles(const RosterContext& context, const std::vec
   std::vector<FighterFile> files;
   for (const std::string& name : names) {
     FighterFile file;
-    file.path = PathFromUtf8(name);
-    const auto resolved = Resolved(file.path);
+    file.elsewhere = PathFromUtf8(name);
+    const auto resolved = Resolved(file.elsewhere);
     // A file directly inside a folder of Fighters/ is named as the roster names it.
     if (resolved.parent_path().parent_path() == fighters) {
       file.folder = PathToUtf8(resolved.parent_path().filename());
       file.cell = *file.folder + "/" + PathToUtf8(resolved.filename());
+      file.elsewhere.clear();
     }
     files.push_back(std::move(file));
   }
@@ -99,9 +103,8 @@ std::vector<FighterFile> FilesToWorkOn(const RosterContext& context, const std::
   return names.empty() ? ListRoster(context) : NamedFiles(context, names);
 }
 
-FighterFile FileFromCell(const RosterContext& context, const std::string& cell) {
+FighterFile FileFromCell(const std::string& cell) {
   FighterFile file;
-  file.path = FightersFolder(context) / PathFromUtf8(cell);
   file.cell = cell;
   const auto slash = cell.find('/');
   if (slash != std::string::npos && cell.find('/', slash + 1) == std::string::npos)

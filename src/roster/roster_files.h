@@ -10,19 +10,28 @@
 
 namespace beditor::roster {
 
+// A roster's file is known by its cell alone, so that listing thousands of them makes no
+// path of each; PathOf() makes one where a file is written or removed.
 struct FighterFile {
-  std::filesystem::path path;
   // Below Fighters/, with "/": "LW/Name.txt", as the CSV's file column holds it. Empty for a
   // file named on the command line that lies elsewhere.
   std::string cell;
   // The category folder the file sits in ("LW"), when it lies in Fighters/<folder>/.
   std::optional<std::string> folder;
+  // The path as given, for a file that lies elsewhere.
+  std::filesystem::path elsewhere;
+
   // As messages name it: "Fighters/LW/Name.txt", or the path as given when it lies elsewhere.
   std::string Display() const;
+  // The file's name, without its folder, as UTF-8.
+  std::string Name() const;
 };
 
 // The "Fighters" folder of the program folder.
 std::filesystem::path FightersFolder(const RosterContext& context);
+
+// Where the file lies.
+std::filesystem::path PathOf(const RosterContext& context, const FighterFile& file);
 
 // Every Fighters/*/*.txt: the category folders of the mode in weight-list order, then any
 // other folders by name; within a folder, by file name. Throws UnreadableFolderError when
@@ -37,6 +46,6 @@ std::vector<FighterFile> NamedFiles(const RosterContext& context, const std::vec
 std::vector<FighterFile> FilesToWorkOn(const RosterContext& context, const std::vector<std::string>& names);
 
 // The file a CSV file cell names, below Fighters/.
-FighterFile FileFromCell(const RosterContext& context, const std::string& cell);
+FighterFile FileFromCell(const std::string& cell);
 
 }  // namespace beditor::roster
