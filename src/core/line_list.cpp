@@ -23,64 +23,80 @@ constexpr std::size_t kScanPadding = 64;
 #if defined(BEDITOR_SSE2_LINE_SCAN)
 __m128i Load16(const char* at) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at)); }
 
-// Bit i set when byte i of the 16 at `at` is CR, LF or NUL.
-std::uint64_t LineBreakBits16(const char* at) {
-  const __m128i bytes = Load16(at);
-  const __m128i breaks = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')),
-                                                   _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'))),
-                                      _mm_cmpeq_epi8(bytes, _mm_setzero_si128()));
-  return static_cast<unsigned>(_mm_movemask_epi8(breaks));
+// Bit i set when byte i of the 16 is `byte`.
+std::uint64_t BitsOf(__m128i bytes, char byte) {
+  return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(byte))));
 }
 
-// Bit i set when byte i of the 64 at `at` is CR, LF or NUL. Within a long line a cheaper
-// test passes the block: no byte of it is 13 or below.
-std::uint64_t LineBreakBits(const char* at) {
+// The CR, LF and NUL bytes of a block of 64, a bit each.
+struct BreakBits {
+  std::uint64_t cr = 0;
+  std::uint64_t lf = 0;
+  std::uint64_t nul = 0;
+};
+
+// Within a long line a cheaper test passes the block: no byte of it is 13 or below.
+BreakBits LineBreakBits(const char* at) {
   __m128i least = Load16(at);
   for (int block = 1; block < 4; ++block) least = _mm_min_epu8(least, Load16(at + 16 * block));
   const __m128i low = _mm_cmpeq_epi8(_mm_min_epu8(least, _mm_set1_epi8(13)), least);
-  if (_mm_movemask_epi8(low) == 0) return 0;
-  return LineBreakBits16(at) | LineBreakBits16(at + 16) << 16 | LineBreakBits16(at + 32) << 32 |
-         LineBreakBits16(at + 48) << 48;
+  if (_mm_movemask_epi8(low) == 0) return {};
+  BreakBits bits;
+  for (int block = 0; block < 4; ++block) {
+    const __m128i bytes = Load16(at + 16 * block);
+    bits.cr |= BitsOf(bytes, '\r') << (16 * block);
+    bits.lf |= BitsOf(bytes, '\n') << (16 * block);
+    bits.nul |= BitsOf(bytes, '\0') << (16 * block);
+  }
+  return bits;
 }
 #endif
 
-// Where each line of `text` ends. The text is followed by kScanPadding NUL bytes; its first
-// NUL, one of those at the latest, ends it. This is the loader's inner loop, which has to
-// keep up with the read itself: where the processor allows, it takes the line breaks of 64
-// bytes at a time.
+// Where each line of `text` ends, into `ends`. The text is followed by kScanPadding NUL
+// bytes; its first NUL, one of those at the latest, ends it. This is the loader's inner loop,
+// which has to keep up with the read itself: where the processor allows, it takes the line
+// breaks of 64 bytes at a time, pairing CR with LF by bit masks rather than byte by byte.
 void LineEnds(const char* text, std::size_t size, std::vector<std::size_t>& ends) {
   ends.clear();
   // Enough for lines of 16 bytes on average, so that ordinary text never regrows the
   // index; room not used is never touched.
   ends.reserve(size / 16 + 1);
-  std::size_t lineStart = 0;
-  std::size_t pairedLf = std::string::npos;  // the LF of a CR LF pair
-  // Takes the CR, LF or NUL at `at`; false at the NUL that ends the text.
-  const auto take = [&](std::size_t at) {
-    const char byte = text[at];
-    if (byte == '\n' && at == pairedLf) {
-      lineStart = at + 1;
-      return true;
-    }
-    if (byte == '\0') {
-      if (at != lineStart) ends.push_back(at);
-      return false;
-    }
-    ends.push_back(at);
-    lineStart = at + 1;
-    if (byte == '\r') pairedLf = at + 1;
-    return true;
-  };
+  std::size_t textEnd = 0;  // the first NUL
 #if defined(BEDITOR_SSE2_LINE_SCAN)
-  for (std::size_t block = 0;; block += 64)
-    for (std::uint64_t bits = LineBreakBits(text + block); bits != 0; bits &= bits - 1)
-      if (!take(block + static_cast<std::size_t>(std::countr_zero(bits)))) return;
+  std::uint64_t crBefore = 0;  // 1 when the block before ended in CR
+  for (std::size_t block = 0;; block += 64) {
+    const BreakBits bits = LineBreakBits(text + block);
+    // A line ends at each CR, and at each LF that does not complete a CR LF pair.
+    std::uint64_t lineEnds = bits.cr | (bits.lf & ~(bits.cr << 1 | crBefore));
+    crBefore = bits.cr >> 63;
+    if (bits.nul != 0) lineEnds &= (bits.nul & (~bits.nul + 1)) - 1;  // those before the first NUL
+    for (; lineEnds != 0; lineEnds &= lineEnds - 1)
+      ends.push_back(block + static_cast<std::size_t>(std::countr_zero(lineEnds)));
+    if (bits.nul != 0) {
+      textEnd = block + static_cast<std::size_t>(std::countr_zero(bits.nul));
+      break;
+    }
+  }
 #else
+  std::size_t pairedLf = std::string::npos;  // the LF of a CR LF pair
   for (std::size_t at = 0;; ++at) {
     at += std::strcspn(text + at, "\r\n");  // stops at NUL too
-    if (!take(at)) return;
+    if (text[at] == '\0') {
+      textEnd = at;
+      break;
+    }
+    if (text[at] == '\n' && at == pairedLf) continue;
+    ends.push_back(at);
+    if (text[at] == '\r') pairedLf = at + 1;
   }
 #endif
+  // A last line that no line break ends.
+  std::size_t lastStart = 0;
+  if (!ends.empty()) {
+    const std::size_t last = ends.back();
+    lastStart = last + (text[last] == '\r' && text[last + 1] == '\n' ? 2 : 1);
+  }
+  if (textEnd > lastStart) ends.push_back(textEnd);
 }
 
 std::vector<std::string> MakeLines(const char* text, const std::vector<std::size_t>& ends) {
@@ -145,6 +161,22 @@ void LineList::IndexBytes(std::size_t size) {
   std::memset(bytes_.get() + size, 0, kScanPadding);
   LineEnds(bytes_.get(), size, ends_);
   lines_.clear();
+}
+
+void LineList::FirstLineViews(std::span<std::string_view> views) const {
+  if (views.empty()) return;
+  CheckIndex(static_cast<int>(views.size()) - 1);
+  if (!Loaded()) {
+    for (std::size_t i = 0; i < views.size(); ++i) views[i] = lines_[i];
+    return;
+  }
+  const char* text = bytes_.get();
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < views.size(); ++i) {
+    const std::size_t end = ends_[i];
+    views[i] = std::string_view(text + start, end - start);
+    start = end + (text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
+  }
 }
 
 void LineList::MakeStrings() const {

@@ -3,6 +3,7 @@
 // whole with CR LF after every line.
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,9 @@ class LineList {
     }
     return std::string_view(text + start, ends_[at] - start);
   }
+  // LineView of the first views.size() lines, at once: for a reader of every line of many
+  // small files. Throws ListIndexError when there are fewer lines.
+  void FirstLineViews(std::span<std::string_view> views) const;
   void ReplaceLine(int index, std::string text);
 
   // Adds a last line and returns its index.

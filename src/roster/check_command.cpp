@@ -11,6 +11,7 @@
 #include "core/windows_1252.h"
 #include "roster/choice_lists.h"
 #include "roster/fighter_view.h"
+#include "roster/first_holders.h"
 #include "roster/progress_line.h"
 #include "roster/quoted_text.h"
 #include "roster/roster_files.h"
@@ -37,10 +38,7 @@ const char* GameName(record::Game game) { return game == record::Game::JEX ? "JE
 class RosterCheck {
  public:
   RosterCheck(const RosterContext& context, ChoiceLists lists, std::size_t files)
-      : context_(context), lists_(std::move(lists)), reader_(context) {
-    sherdogIds_.reserve(files);
-    fullNames_.reserve(files);
-  }
+      : context_(context), lists_(std::move(lists)), reader_(context), sherdogIds_(files), fullNames_(files) {}
 
   std::vector<Finding> Check(const FighterFile& file) {
     std::vector<Finding> findings;
@@ -63,7 +61,7 @@ class RosterCheck {
 
     for (std::size_t i = 0; i < record::kFields.size(); ++i) {
       const FieldLayout& field = record::kFields[i];
-      const std::string_view stored = fighter.lines.LineView(field.line);
+      const std::string_view stored = fighter.recordLines[static_cast<std::size_t>(field.line)];
       const bool wasStored = field.line < fighter.storedLineCount;
       if (record::IsNumberKind(field.kind)) {
         const auto& number = fighter.numbers[i];
@@ -87,10 +85,10 @@ class RosterCheck {
       } else if (field.kind == FieldKind::Team && wasStored) {
         CheckTeam(field, stored, add);
       } else if (wasStored && field.field == Field::SherdogId && !stored.empty() && TryParseInteger(stored) != 0) {
-        if (const FighterFile* first = FirstWith(sherdogIds_, stored, file))
+        if (const FighterFile* first = sherdogIds_.Add(stored, &file))
           add(field, false, Windows1252ToUtf8(stored) + " is also the Sherdog ID of " + first->Display());
       } else if (wasStored && field.field == Field::FullName && !stored.empty()) {
-        if (const FighterFile* first = FirstWith(fullNames_, stored, file))
+        if (const FighterFile* first = fullNames_.Add(stored, &file))
           add(field, false, Quoted(Windows1252ToUtf8(stored)) + " is also the full name of " + first->Display());
       }
     }
@@ -129,21 +127,14 @@ class RosterCheck {
     if (!known->second) add(field, false, "no team file Team/" + Windows1252ToUtf8(stored) + ".txt");
   }
 
-  // The file that held `stored` first, when it is not this one.
-  static const FighterFile* FirstWith(std::unordered_map<std::string, const FighterFile*>& seen,
-                                      std::string_view stored, const FighterFile& file) {
-    const auto [first, added] = seen.try_emplace(std::string(stored), &file);
-    return added ? nullptr : first->second;
-  }
-
   const RosterContext& context_;
   ChoiceLists lists_;
   FighterReader reader_;
   FighterView fighter_;  // the file being checked
   std::unordered_map<std::string, bool> teamFiles_;  // by the team line's bytes
   // The first file of each identity; the files outlive the check.
-  std::unordered_map<std::string, const FighterFile*> sherdogIds_;
-  std::unordered_map<std::string, const FighterFile*> fullNames_;
+  FirstHolders<FighterFile> sherdogIds_;
+  FirstHolders<FighterFile> fullNames_;
 };
 
 }  // namespace

@@ -14,6 +14,10 @@ namespace {
 using record::FieldKind;
 using record::FieldLayout;
 
+static_assert(std::all_of(record::kFields.begin(), record::kFields.end(),
+                          [](const FieldLayout& field) { return field.line < record::kLoadedLineCount; }),
+              "every field lies among the lines a load pads the file to");
+
 // The layout rows in line order: messages about a file then follow its lines.
 constexpr auto kByLine = [] {
   std::array<const FieldLayout*, record::kFields.size()> rows{};
@@ -48,12 +52,13 @@ void FighterView::Load(std::string_view bytes) {
   lines.LoadBytes(bytes);
   storedLineCount = lines.LineCount();
   record::NormaliseLoadedLines(lines);
+  lines.FirstLineViews(recordLines);
   refusedAt = nullptr;
   for (const FieldLayout* field : kByLine) {
     auto& number = numbers[static_cast<std::size_t>(field - record::kFields.data())];
     number.reset();
     if (!record::IsNumberKind(field->kind)) continue;
-    number = TryParseInteger(lines.LineView(field->line));
+    number = TryParseInteger(recordLines[static_cast<std::size_t>(field->line)]);
     if (!number && !refusedAt) refusedAt = field;
   }
 }
@@ -70,7 +75,7 @@ FieldCellViews ExportCellViews(const FighterView& fighter, const ChoiceLists& li
   FieldCellViews cells;
   for (std::size_t i = 0; i < record::kFields.size(); ++i) {
     const FieldLayout& field = record::kFields[i];
-    const std::string_view stored = fighter.lines.LineView(field.line);
+    const std::string_view stored = fighter.recordLines[static_cast<std::size_t>(field.line)];
     std::string_view& cell = cells[i];
     if (fighter.Loadable() && field.kind == FieldKind::Choice) {
       const auto& entries = lists.Entries(field.list);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/fighter_layout.h"
+#include "core/fighter_record.h"
 #include "core/folder_reader.h"
 #include "core/line_list.h"
 #include "core/ratings.h"
@@ -27,6 +28,8 @@ struct FighterView {
 
   int storedLineCount = 0;  // before the load's padding
   LineList lines;           // after it: at least 35 lines
+  // The record's lines, every field's among them, as views of `lines`.
+  std::array<std::string_view, record::kLoadedLineCount> recordLines;
   // Each number field's value, by layout row; nothing where its line is not an integer.
   std::array<std::optional<std::int32_t>, record::kFields.size()> numbers;
   // The first layout row (in line order) whose number line is not an integer: the editor

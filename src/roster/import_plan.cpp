@@ -171,7 +171,7 @@ class Planner {
         continue;
       }
       const FieldLayout& field = record::kFields[i];
-      if (*line == fighter.lines.LineView(field.line)) continue;
+      if (*line == fighter.recordLines[static_cast<std::size_t>(field.line)]) continue;
       lines[field.line] = *line;
       plan.changes.push_back({&field, std::string(exported[i]), cell});
     }
@@ -186,7 +186,7 @@ class Planner {
       }
     }
     if (refused) return;
-    plan.team = TeamOf(lines.count(record::kTeam) ? lines[record::kTeam] : fighter.lines.LineView(record::kTeam));
+    plan.team = TeamOf(lines.count(record::kTeam) ? lines[record::kTeam] : fighter.recordLines[record::kTeam]);
     if (plan.changes.empty()) {
       ++plan_.unchanged;
       return;

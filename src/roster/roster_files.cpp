@@ -72,10 +72,11 @@ std::vector<FighterFile> ListRoster(const RosterContext& context) {
     auto names = SortedTextFiles(folderPath);
     files.reserve(files.size() + names.size());
     for (auto& name : names) {
-      FighterFile file;
-      file.cell = folder + "/" + NameToUtf8(name);
+      // Made in place: a moved path is left to split its emptied name into components.
+      FighterFile& file = files.emplace_back();
+      file.cell.reserve(folder.size() + 1 + name.size());
+      file.cell.append(folder).append(1, '/').append(NameToUtf8(name));
       file.folder = folder;
-      files.push_back(std::move(file));
     }
   }
   return files;

@@ -8,6 +8,7 @@
 #include <csignal>
 #endif
 
+#include <array>
 #include <functional>
 #include <random>
 
@@ -105,6 +106,13 @@ TEST(LineList, LoadedFileGivesTheSameLinesThroughEveryAccess) {
         list.SaveLines(folder / "copy.txt");
         EXPECT_EQ(ReadBytes(folder / "copy.txt"), JoinLines(expected));
       },
+      [&](LineList& list) {
+        std::array<std::string_view, 5> views;
+        list.FirstLineViews(views);
+        EXPECT_EQ(std::vector<std::string>(views.begin(), views.end()), expected);
+        std::array<std::string_view, 6> tooMany;
+        EXPECT_THROW(list.FirstLineViews(tooMany), ListIndexError);
+      },
   };
   for (const auto& use : firstUses) {
     LineList list;
@@ -126,6 +134,25 @@ TEST(LineList, LoadedFileGivesTheSameLinesThroughEveryAccess) {
   list.LoadLines(path);
   EXPECT_THROW(list.LineView(5), ListIndexError);
   EXPECT_THROW(list.LineView(-1), ListIndexError);
+}
+
+// A reader of many files loads each into the same list, which reuses its memory: a copy
+// made before must keep its own lines, and a shorter file must leave nothing of a longer one.
+TEST(LineList, LoadingBytesAgainLeavesCopiesAndNoTraceOfTheFileBefore) {
+  LineList list;
+  list.LoadBytes("first line\r\nsecond line\r\nthird\r\n");
+  const LineList copy = list;
+  list.LoadBytes("B\nC");
+  EXPECT_EQ(copy.Lines(), (std::vector<std::string>{"first line", "second line", "third"}));
+  EXPECT_EQ(list.Lines(), (std::vector<std::string>{"B", "C"}));
+  list.LoadBytes("x\r\ny and more");
+  list.LoadBytes("z\r");
+  EXPECT_EQ(list.LineCount(), 1);
+  EXPECT_EQ(list.LineView(0), "z");
+  list.LoadBytes(list.LineView(0));  // the list's own bytes
+  EXPECT_EQ(list.Lines(), std::vector<std::string>{"z"});
+  list.LoadBytes("");
+  EXPECT_EQ(list.LineCount(), 0);
 }
 
 TEST(JoinLines, EndsEveryLineWithCrLf) {
