@@ -50,6 +50,12 @@ void AppendCsvCell(std::string& record, std::string_view cell, char separator);
 // True when WriteCsvRecord puts the cell in quotes; otherwise it writes the cell as it is.
 bool CsvCellNeedsQuotes(std::string_view cell, char separator);
 
+// The same answer, for a cell followed by at least kCsvScanSlack bytes that may be read (of
+// any value): a writer that has copied the cell into its own buffer checks the copy there,
+// sixteen bytes at a time where the processor allows.
+inline constexpr std::size_t kCsvScanSlack = 16;
+bool CsvCellNeedsQuotesWithSlack(const char* cell, std::size_t size, char separator);
+
 // "," or ";", whichever occurs more often outside quotes in the header line (up to the first
 // line break outside quotes); "," when neither does or on a tie.
 char DetectCsvSeparator(std::string_view text);

@@ -45,17 +45,22 @@ void CsvRecordWriter::Cell(std::string_view cell) {
   }
   recordStarted_ = true;
   if (cell.empty()) return;  // an empty view may hold no pointer at all, which memcpy may not get
-  std::string_view text = cell;
-  if (CsvCellNeedsQuotes(cell, separator_)) {
-    quotedCell_.clear();
-    AppendCsvCell(quotedCell_, cell, separator_);
-    text = quotedCell_;
+  // Copied first and checked where it lies, with the buffer's bytes after it as slack: nearly
+  // every cell is written as it is.
+  if (char* at = Room(cell.size() + kCsvScanSlack)) {
+    std::memcpy(at, cell.data(), cell.size());
+    if (!CsvCellNeedsQuotesWithSlack(at, cell.size(), separator_)) {
+      used_ += cell.size();
+      return;
+    }
   }
-  if (char* at = Room(text.size())) {
-    std::memcpy(at, text.data(), text.size());
-    used_ += text.size();
+  quotedCell_.clear();
+  AppendCsvCell(quotedCell_, cell, separator_);
+  if (char* at = Room(quotedCell_.size())) {
+    std::memcpy(at, quotedCell_.data(), quotedCell_.size());
+    used_ += quotedCell_.size();
   } else {
-    out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out_.write(quotedCell_.data(), static_cast<std::streamsize>(quotedCell_.size()));
   }
 }
 

@@ -60,6 +60,27 @@ TEST(CsvWriter, QuotesTheCellsThatNeedItAndNoOthers) {
   for (const auto& [cells, separator, record] : cases) EXPECT_EQ(WriteCsvRecord(cells, separator), record);
 }
 
+// The check a writer makes on the copy in its buffer looks at blocks of bytes: a byte that
+// needs quotes must count at every place in the cell and never in the slack after it.
+TEST(CsvWriter, CheckWithSlackAgreesWithTheCellRule) {
+  const std::string plain = "Ab9 -.\t\xC3\xA9";
+  const std::string quoting = "\"\r\n,;|";
+  for (const char separator : {',', ';', '|'}) {
+    for (std::size_t size = 0; size <= 40; ++size) {
+      for (std::size_t place = 0; place <= size; ++place) {  // `size`: nothing special in the cell
+        for (const char special : quoting) {
+          std::string buffer(size + kCsvScanSlack, special);  // slack full of quoting bytes
+          for (std::size_t i = 0; i < size; ++i) buffer[i] = plain[(i * 7 + size) % plain.size()];
+          if (place < size) buffer[place] = special;
+          const std::string_view cell(buffer.data(), size);
+          ASSERT_EQ(CsvCellNeedsQuotesWithSlack(buffer.data(), size, separator), CsvCellNeedsQuotes(cell, separator))
+              << testing::PrintToString(std::string(cell)) << " with separator " << separator;
+        }
+      }
+    }
+  }
+}
+
 TEST(CsvRoundTrip, WhatTheWriterWritesIsReadBackAsItWas) {
   const std::vector<Rows> tables = {
       {{"Name", "Weight", "Team"}, {"Ana", "61", "Norte"}, {"Luis", "70", "Sur"}},
