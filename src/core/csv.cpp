@@ -6,12 +6,6 @@
 
 #include "core/windows_1252.h"
 
-// SSE2 as GCC and Clang announce it, or as MSVC does (always on x64, by /arch on x86).
-#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
-#define BEDITOR_SSE2_CSV_SCAN 1
-#include <emmintrin.h>
-#endif
-
 namespace beditor {
 
 namespace {
@@ -59,25 +53,13 @@ bool CsvCellNeedsQuotes(std::string_view cell, char separator) {
   return quoted;
 }
 
-bool CsvCellNeedsQuotesWithSlack(const char* cell, std::size_t size, char separator) {
-#if defined(BEDITOR_SSE2_CSV_SCAN)
-  if (size == 0) return false;
-  if (IsBlank(cell[0]) || IsBlank(cell[size - 1])) return true;
-  const auto equal = [](__m128i bytes, char c) { return _mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)); };
-  for (std::size_t at = 0; at < size; at += 16) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cell + at));
-    const __m128i quoting =
-        _mm_or_si128(_mm_or_si128(_mm_or_si128(equal(bytes, kQuote), equal(bytes, '\r')),
-                                  _mm_or_si128(equal(bytes, '\n'), equal(bytes, ','))),
-                     _mm_or_si128(equal(bytes, ';'), equal(bytes, separator)));
-    auto bits = static_cast<unsigned>(_mm_movemask_epi8(quoting));
-    if (size - at < 16) bits &= (1u << (size - at)) - 1;  // not the slack after the cell
-    if (bits != 0) return true;
-  }
-  return false;
-#else
-  return CsvCellNeedsQuotes(std::string_view(cell, size), separator);
-#endif
+std::array<unsigned char, 256> CsvQuotingRules(char separator) {
+  std::array<unsigned char, 256> rules{};
+  for (int byte = 0; byte < 64; ++byte)
+    if ((kQuotingBytes >> byte) & 1) rules[static_cast<std::size_t>(byte)] = kCsvQuotesAnywhere;
+  rules[static_cast<unsigned char>(separator)] = kCsvQuotesAnywhere;
+  for (const char blank : {' ', '\t'}) rules[static_cast<unsigned char>(blank)] = kCsvQuotesAtAnEnd;
+  return rules;
 }
 
 void AppendCsvCell(std::string& record, std::string_view cell, char separator) {

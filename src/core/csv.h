@@ -1,6 +1,7 @@
 #pragma once
 // Spreadsheet CSV files (RFC 4180): records written and read, the separator found from the
 // header line, and a file's bytes taken as UTF-8 or Windows-1252 the way spreadsheets save them.
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,11 +51,12 @@ void AppendCsvCell(std::string& record, std::string_view cell, char separator);
 // True when WriteCsvRecord puts the cell in quotes; otherwise it writes the cell as it is.
 bool CsvCellNeedsQuotes(std::string_view cell, char separator);
 
-// The same answer, for a cell followed by at least kCsvScanSlack bytes that may be read (of
-// any value): a writer that has copied the cell into its own buffer checks the copy there,
-// sixteen bytes at a time where the processor allows.
-inline constexpr std::size_t kCsvScanSlack = 16;
-bool CsvCellNeedsQuotesWithSlack(const char* cell, std::size_t size, char separator);
+// The same rule byte by byte, for a writer that checks each byte as it copies it: a cell
+// goes in quotes when it holds a byte marked kCsvQuotesAnywhere, or starts or ends with one
+// marked at all.
+inline constexpr unsigned char kCsvQuotesAnywhere = 1;
+inline constexpr unsigned char kCsvQuotesAtAnEnd = 2;
+std::array<unsigned char, 256> CsvQuotingRules(char separator);
 
 // "," or ";", whichever occurs more often outside quotes in the header line (up to the first
 // line break outside quotes); "," when neither does or on a tie.

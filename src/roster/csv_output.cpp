@@ -30,7 +30,7 @@ constexpr std::size_t kWriteBlock = 64 * 1024;
 }  // namespace
 
 CsvRecordWriter::CsvRecordWriter(std::ostream& out, char separator)
-    : out_(out), separator_(separator), buffer_(new char[kWriteBlock]) {}
+    : out_(out), separator_(separator), rules_(CsvQuotingRules(separator)), buffer_(new char[kWriteBlock]) {}
 
 // Nothing only for more than a whole block.
 char* CsvRecordWriter::Room(std::size_t size) {
@@ -45,11 +45,16 @@ void CsvRecordWriter::Cell(std::string_view cell) {
   }
   recordStarted_ = true;
   if (cell.empty()) return;  // an empty view may hold no pointer at all, which memcpy may not get
-  // Copied first and checked where it lies, with the buffer's bytes after it as slack: nearly
-  // every cell is written as it is.
-  if (char* at = Room(cell.size() + kCsvScanSlack)) {
-    std::memcpy(at, cell.data(), cell.size());
-    if (!CsvCellNeedsQuotesWithSlack(at, cell.size(), separator_)) {
+  // Nearly every cell is written as it is: copied and checked in one pass, each byte looked up
+  // as it goes by.
+  if (char* at = Room(cell.size())) {
+    const auto rule = [this](char byte) { return rules_[static_cast<unsigned char>(byte)]; };
+    unsigned char quotes = rule(cell.front()) | rule(cell.back());
+    for (std::size_t i = 0; i < cell.size(); ++i) {
+      at[i] = cell[i];
+      quotes |= rule(cell[i]) & kCsvQuotesAnywhere;
+    }
+    if (quotes == 0) {
       used_ += cell.size();
       return;
     }

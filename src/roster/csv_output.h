@@ -1,5 +1,6 @@
 #pragma once
 // Where `export` and `rate --csv` write: standard output, or a file named with -o.
+#include <array>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -47,6 +48,7 @@ class CsvRecordWriter {
 
   std::ostream& out_;
   char separator_;
+  std::array<unsigned char, 256> rules_;  // CsvQuotingRules
   bool recordStarted_ = false;
   std::unique_ptr<char[]> buffer_;
   std::size_t used_ = 0;
