@@ -28,7 +28,8 @@ struct FighterView {
 
   int storedLineCount = 0;  // before the load's padding
   LineList lines;           // after it: at least 35 lines
-  // The record's lines, every field's among them, as views of `lines`.
+  // The record's lines, every field's among them, as views of `lines`: valid while `lines`
+  // is unchanged.
   std::array<std::string_view, record::kLoadedLineCount> recordLines;
   // Each number field's value, by layout row; nothing where its line is not an integer.
   std::array<std::optional<std::int32_t>, record::kFields.size()> numbers;
