@@ -140,6 +140,11 @@ class Planner {
 
   void PlanEdit(const CsvRecord& record, const std::string& fileCell) {
     const int fileColumn = fileColumn_ + 1;
+    // Not shown: the system would take the name only up to the NUL, and so would a message.
+    if (fileCell.find('\0') != std::string::npos) {
+      Refuse(record.row, fileColumn, "file: a NUL cannot be part of a file name");
+      return;
+    }
     const auto inside = InsideFighters(fileCell);
     if (!inside) {
       Refuse(record.row, fileColumn, "file: " + Quoted(fileCell) + " leaves the Fighters folder");

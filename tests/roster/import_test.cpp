@@ -226,6 +226,8 @@ TEST(Import, RefusedInputsWriteNothing) {
        ":2:1: file: \"../Config.txt\" leaves the Fighters folder"},
       {"absolute file", [&](Rows& rows) { Cell(rows, ana, "file") = "/etc/hostname"; },
        ":2:1: file: \"/etc/hostname\" leaves the Fighters folder"},
+      {"NUL in the file", [&](Rows& rows) { Cell(rows, ana, "file") = std::string("FW/Ana Ribeiro.txt\0x", 20); },
+       ":2:1: file: a NUL cannot be part of a file name"},
       {"drive letter", [&](Rows& rows) { Cell(rows, ana, "file") = "C:\\x.txt"; },
        ":2:1: file: \"C:\\x.txt\" leaves the Fighters folder"},
       {"two rows, one file", [&](Rows& rows) { Cell(rows, "SHW/Big Tom.txt", "file") = "FW\\Ana Ribeiro.txt"; },
