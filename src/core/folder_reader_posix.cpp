@@ -1,6 +1,7 @@
 // POSIX: files are opened relative to the opened folder, so the system walks only the part
 // of the path below it.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -22,9 +23,10 @@ FolderReader::~FolderReader() {
 }
 
 std::string_view FolderReader::Read(std::string_view relative) {
-  const auto fail = [&](int error) -> std::string_view {
-    throw FileOpenError(AbsolutePathText(folder_ / PathFromUtf8(relative)), SystemErrorText(error));
+  const auto failWith = [&](const std::string& reason) -> std::string_view {
+    throw FileOpenError(AbsolutePathText(folder_ / PathFromUtf8(relative)), reason);
   };
+  const auto fail = [&](int error) { return failWith(SystemErrorText(error)); };
   if (descriptor_ < 0) return fail(openError_);
   // The system would take the name only up to a NUL, and so open another file.
   if (relative.find('\0') != std::string_view::npos) return fail(EINVAL);
@@ -32,14 +34,24 @@ std::string_view FolderReader::Read(std::string_view relative) {
   char* name = Room(relative.size() + 1);
   relative.copy(name, relative.size());
   name[relative.size()] = '\0';
-  const int file = ::openat(descriptor_, name, O_RDONLY | O_CLOEXEC);
+  // Not waiting for a writer where the name is a pipe's.
+  const int file = ::openat(descriptor_, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (file < 0) return fail(errno);
 
   // Read until the system says the file ends: no size asked first, which costs as much as a
   // read. A folder refuses the read itself (EISDIR).
   std::size_t filled = 0;
   for (;;) {
-    if (capacity_ - filled < 4096) Room(capacity_ + 4096);
+    if (capacity_ - filled < 4096) {
+      // Only a file larger than the buffer is asked what it is: a device that never ends
+      // (a name leading to /dev/zero) must not fill the memory.
+      struct stat info {};
+      if (filled > 0 && (::fstat(file, &info) != 0 || !S_ISREG(info.st_mode))) {
+        ::close(file);
+        return failWith("Not a regular file");
+      }
+      Room(capacity_ + 4096);
+    }
     const ssize_t got = ::read(file, buffer_.get() + filled, capacity_ - filled);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <string>
 
 #include "core/file_errors.h"
@@ -54,6 +58,19 @@ TEST(FolderReader, RefusesWhatIsNoReadableFileNamingItsWholePath) {
   FolderReader missing(folder / "none");
   EXPECT_THROW(missing.Read("LW/a.txt"), FileOpenError);
 }
+
+#ifndef _WIN32
+// A name may lead elsewhere than to a file: a reader of a whole folder must not wait for a
+// pipe's writer or read an endless device until the memory is full.
+TEST(FolderReader, NeitherWaitsForAPipeNorReadsAnEndlessDevice) {
+  TempFolder folder;
+  ASSERT_EQ(::mkfifo((folder / "pipe.txt").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", folder / "zero.txt");
+  FolderReader reader(folder.Path());
+  EXPECT_EQ(reader.Read("pipe.txt"), "") << "no writer: nothing to read";
+  EXPECT_THROW(reader.Read("zero.txt"), FileOpenError);
+}
+#endif
 
 }  // namespace
 }  // namespace beditor
