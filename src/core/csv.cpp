@@ -1,6 +1,8 @@
 #include "core/csv.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <cstddef>
 #include <cstdint>
 
@@ -12,7 +14,10 @@ namespace {
 
 constexpr char kQuote = '"';
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// Spreadsheets may trim these from either end of a cell.
+constexpr char kBlanks[] = {' ', '\t'};
+
+bool IsBlank(char c) { return std::find(std::begin(kBlanks), std::end(kBlanks), c) != std::end(kBlanks); }
 
 // The bytes that put a cell in quotes wherever they stand, one bit each: all lie below 64.
 constexpr std::uint64_t kQuotingBytes = [] {
@@ -58,7 +63,7 @@ std::array<unsigned char, 256> CsvQuotingRules(char separator) {
   for (int byte = 0; byte < 64; ++byte)
     if ((kQuotingBytes >> byte) & 1) rules[static_cast<std::size_t>(byte)] = kCsvQuotesAnywhere;
   rules[static_cast<unsigned char>(separator)] = kCsvQuotesAnywhere;
-  for (const char blank : {' ', '\t'}) rules[static_cast<unsigned char>(blank)] = kCsvQuotesAtAnEnd;
+  for (const char blank : kBlanks) rules[static_cast<unsigned char>(blank)] = kCsvQuotesAtAnEnd;
   return rules;
 }
 

@@ -91,11 +91,7 @@ void LineEnds(const char* text, std::size_t size, std::vector<std::size_t>& ends
   }
 #endif
   // A last line that no line break ends.
-  std::size_t lastStart = 0;
-  if (!ends.empty()) {
-    const std::size_t last = ends.back();
-    lastStart = last + (text[last] == '\r' && text[last + 1] == '\n' ? 2 : 1);
-  }
+  const std::size_t lastStart = ends.empty() ? 0 : NextLineStart(text, ends.back());
   if (textEnd > lastStart) ends.push_back(textEnd);
 }
 
@@ -105,8 +101,7 @@ std::vector<std::string> MakeLines(const char* text, const std::vector<std::size
   std::size_t start = 0;
   for (const std::size_t end : ends) {
     lines.emplace_back(text + start, end - start);
-    // The next line starts after this one's line break: CR LF, CR or LF.
-    start = end + (text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
+    start = NextLineStart(text, end);
   }
   return lines;
 }
@@ -175,7 +170,7 @@ void LineList::FirstLineViews(std::span<std::string_view> views) const {
   for (std::size_t i = 0; i < views.size(); ++i) {
     const std::size_t end = ends_[i];
     views[i] = std::string_view(text + start, end - start);
-    start = end + (text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
+    start = NextLineStart(text, end);
   }
 }
 

@@ -17,6 +17,11 @@ std::vector<std::string> SplitLines(std::string_view bytes);
 // Every line followed by CR LF, the last one included.
 std::string JoinLines(const std::vector<std::string>& lines);
 
+// Where the next line starts in `text`, whose line ends at `end` with CR LF, CR or LF.
+inline std::size_t NextLineStart(const char* text, std::size_t end) {
+  return end + (text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
+}
+
 class LineList {
  public:
   LineList() = default;
@@ -44,10 +49,7 @@ class LineList {
     if (!Loaded()) return lines_[at];
     const char* text = bytes_.get();
     std::size_t start = 0;
-    if (at > 0) {
-      const std::size_t previous = ends_[at - 1];
-      start = previous + (text[previous] == '\r' && text[previous + 1] == '\n' ? 2 : 1);
-    }
+    if (at > 0) start = NextLineStart(text, ends_[at - 1]);
     return std::string_view(text + start, ends_[at] - start);
   }
   // LineView of the first views.size() lines, at once: for a reader of every line of many
