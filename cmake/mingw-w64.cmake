@@ -17,3 +17,14 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Windows programs run here under Wine, each in the build folder's own Wine prefix.
 set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine_run.sh")
+
+# The editor's static Qt and libjpeg for Windows, built by scripts/build_windows_qt.sh into a
+# prefix outside the clone. Qt's tools (moc, rcc, uic) are the build machine's own.
+set(BEDITOR_WINDOWS_PREFIX "" CACHE PATH "Static Qt and libjpeg for Windows (scripts/build_windows_qt.sh)")
+if(BEDITOR_WINDOWS_PREFIX)
+  list(APPEND CMAKE_FIND_ROOT_PATH "${BEDITOR_WINDOWS_PREFIX}")
+  list(APPEND CMAKE_PREFIX_PATH "${BEDITOR_WINDOWS_PREFIX}")
+  set(QT_HOST_PATH "/usr" CACHE PATH "The build machine's Qt, whose tools the cross build runs")
+  set(QT_HOST_PATH_CMAKE_DIR "/usr/lib/x86_64-linux-gnu/cmake" CACHE PATH "")
+endif()
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES BEDITOR_WINDOWS_PREFIX)

@@ -15,8 +15,9 @@ packages=(
   # The real-display test reads the program's dialogs over a private D-Bus (dbus-daemon);
   # the launcher test checks and starts the menu entry (desktop-file-validate, gio).
   dbus desktop-file-utils libglib2.0-bin
-  # The Windows build of the core and the command-line tool, and Wine to run its tests.
-  g++-mingw-w64-x86-64-posix wine wine64
+  # The Windows build and Wine to run its tests; Debian's Qt and libjpeg sources for the
+  # static Qt of that build (dpkg-source, ninja), and NSIS for its installer.
+  g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev ninja-build nsis
 )
 # Extra tools for the fuzzing and sanitizer runs.
 if [ "${BEDITOR_FUZZ_TOOLS:-0}" = 1 ]; then

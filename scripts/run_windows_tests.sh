@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Cross-builds the core, the command-line tool and their tests for 64-bit Windows with
-# MinGW-w64 (build-windows/, preset "windows-cross") and runs the tests under Wine through
-# CTest. Skipped, saying so, where MinGW-w64 or Wine is missing.
+# Cross-builds the whole program and its tests for 64-bit Windows with MinGW-w64
+# (build-windows/, preset "windows-cross"), against the static Qt that build_windows_qt.sh
+# makes, runs the tests under Wine through CTest, and makes the zip and the installer
+# (build-windows/packages/). Skipped, saying so, where MinGW-w64 or Wine is missing.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BEDITOR_WINDOWS_BUILD:-$root/build-windows}
@@ -16,9 +17,16 @@ if ! command -v wine >/dev/null && ! command -v wine64 >/dev/null && [ ! -x /usr
   exit 0
 fi
 
+# The static Qt and libjpeg for Windows: built once per machine (about half an hour),
+# then taken from the cache.
+prefix=$("$root/scripts/build_windows_qt.sh" | tail -1)
+
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
-  -DBEDITOR_GUI=OFF -DBEDITOR_BENCHMARKS=OFF >/dev/null
+  -DCMAKE_BUILD_TYPE=Release -DBEDITOR_WINDOWS_PREFIX="$prefix" -DBEDITOR_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" --parallel "$jobs"
+# The zip and the installer, from the program folder as built (before any test runs in it).
+(cd "$build" && cpack >/dev/null)
+ls -l "$build"/packages/BEditor-*
 
 export WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all
 mkdir -p "$WINEPREFIX"

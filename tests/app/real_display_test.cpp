@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "accessibility_bus.h"
+#include "private_display.h"
 #include "core/line_list.h"
 #include "files/path_text.h"
 #include "support/qt_printers.h"
@@ -24,35 +25,6 @@ namespace beditor::test {
 namespace {
 
 #ifdef BEDITOR_HAVE_X11
-
-// An Xvfb server of our own, on the first free display number.
-class PrivateDisplay {
- public:
-  bool Start(const QString& xvfb) {
-    server_.setProgram(xvfb);
-    server_.setArguments({"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-    server_.start();
-    if (!server_.waitForStarted(10000)) return false;
-    QDeadlineTimer deadline(20000);
-    while (!server_.canReadLine() && !deadline.hasExpired()) server_.waitForReadyRead(200);
-    const QString number = QString::fromLatin1(server_.readLine()).trimmed();
-    if (number.isEmpty()) return false;
-    name_ = ":" + number;
-    return client_.Open(name_.toStdString());
-  }
-  ~PrivateDisplay() {
-    client_.Close();
-    server_.kill();
-    server_.waitForFinished(5000);
-  }
-  const QString& Name() const { return name_; }
-  XDisplayClient& Client() { return client_; }
-
- private:
-  QProcess server_;
-  QString name_;
-  XDisplayClient client_;
-};
 
 struct ProgramRun {
   int exitCode = -1;

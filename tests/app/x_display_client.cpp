@@ -3,6 +3,7 @@
 #ifdef BEDITOR_HAVE_X11
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #endif
 
 namespace beditor::test {
@@ -91,6 +92,25 @@ std::vector<IconPicture> XDisplayClient::WindowIcon(unsigned long window) {
   return pictures;
 }
 
+WindowPicture XDisplayClient::WindowImage(unsigned long window) {
+  WindowPicture picture;
+  Display* display = connection_->display;
+  XWindowAttributes attributes;
+  if (!display || !XGetWindowAttributes(display, window, &attributes)) return picture;
+  XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(attributes.width),
+                            static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+  if (!image) return picture;
+  picture.width = attributes.width;
+  picture.height = attributes.height;
+  picture.rgb.reserve(static_cast<std::size_t>(picture.width) * picture.height);
+  // The private displays are 24-bit TrueColor: a pixel value is 0xRRGGBB.
+  for (int y = 0; y < picture.height; ++y)
+    for (int x = 0; x < picture.width; ++x)
+      picture.rgb.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y)) & 0xFFFFFFu);
+  XDestroyImage(image);
+  return picture;
+}
+
 void XDisplayClient::SendDeleteWindow(unsigned long window) {
   Display* display = connection_->display;
   if (!display) return;
@@ -114,6 +134,7 @@ bool XDisplayClient::Open(const std::string&) { return false; }
 void XDisplayClient::Close() {}
 std::vector<unsigned long> XDisplayClient::WindowsTitled(const std::string&) { return {}; }
 std::vector<IconPicture> XDisplayClient::WindowIcon(unsigned long) { return {}; }
+WindowPicture XDisplayClient::WindowImage(unsigned long) { return {}; }
 void XDisplayClient::SendDeleteWindow(unsigned long) {}
 
 #endif

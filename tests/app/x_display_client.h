@@ -1,6 +1,6 @@
 #pragma once
-// A minimal X client for the real-display run: finds windows by title and closes them as a
-// window manager does. Xlib stays inside the .cpp: its macros clash with Qt's names.
+// A minimal X client for the real-display runs: finds windows by title, reads their pixels
+// and closes them as a window manager does. Xlib stays inside the .cpp: its macros clash with Qt's names.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -16,6 +16,14 @@ struct IconPicture {
   std::vector<std::uint32_t> argb;
 };
 
+// A window's pixels as the screen shows them: 0xRRGGBB, row by row.
+struct WindowPicture {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> rgb;
+  std::uint32_t At(int x, int y) const { return rgb[static_cast<std::size_t>(y * width + x)]; }
+};
+
 class XDisplayClient {
  public:
   XDisplayClient();
@@ -29,6 +37,9 @@ class XDisplayClient {
 
   // The pictures of the window's icon; none when it has no icon of its own.
   std::vector<IconPicture> WindowIcon(unsigned long window);
+
+  // What the window shows now; empty when it is gone.
+  WindowPicture WindowImage(unsigned long window);
 
   // Sends the WM_DELETE_WINDOW message.
   void SendDeleteWindow(unsigned long window);
