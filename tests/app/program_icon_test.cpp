@@ -1,5 +1,5 @@
 // The program's icon: the pictures the build draws, the icon the windows get from them and
-// when they get it, and the Windows .ico made of the same pictures.
+// when they get it, and the Windows icon made of the same pictures.
 #include "app/program_icon.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +7,10 @@
 #include <QApplication>
 #include <QImageReader>
 #include <QTest>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "editor/tform1.h"
 #include "evaluation/tform2.h"
@@ -87,8 +91,10 @@ TEST(ProgramIcon, TheWindowsGetItRightAfterTheFirstPaint) {
   }
 }
 
+#ifndef _WIN32
+
 // The same pictures in the .ico that the Windows resources carry, read back by Qt's own
-// icon reader.
+// icon reader (which the Windows build's Qt leaves out: there the executable is read).
 TEST(ProgramIcon, WindowsIconFileHoldsTheSamePictures) {
   QImageReader reader(QStringLiteral(BEDITOR_ICON_ICO), "ico");
   ASSERT_TRUE(reader.canRead()) << reader.errorString().toStdString();
@@ -103,6 +109,26 @@ TEST(ProgramIcon, WindowsIconFileHoldsTheSamePictures) {
   }
   EXPECT_EQ(sizes, AllSizes());
 }
+
+#else
+
+// The icon in the executable's resources, as Explorer and the taskbar take it: at every size
+// the picture the build drew.
+TEST(ProgramIcon, TheExecutableCarriesTheSamePictures) {
+  const std::wstring program = (std::filesystem::path(BEDITOR_PROGRAM_DIR) / "beditor.exe").wstring();
+  const HMODULE module = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(module, nullptr);
+  for (int size : kProgramIconSizes) {
+    const auto icon = static_cast<HICON>(LoadImageW(module, L"IDI_ICON1", IMAGE_ICON, size, size, 0));
+    ASSERT_NE(icon, nullptr) << size;
+    const QImage image = QImage::fromHICON(icon).convertToFormat(QImage::Format_ARGB32);
+    DestroyIcon(icon);
+    EXPECT_EQ(image, Picture(BEDITOR_PROGRAM_DIR, size)) << size;
+  }
+  FreeLibrary(module);
+}
+
+#endif
 
 }  // namespace
 }  // namespace beditor

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/path_utf8.h"
 #include "support/temp_folder.h"
 
 namespace beditor {
@@ -21,7 +22,7 @@ TEST(TeamNames, EveryTxtEntryWithoutItsEnding) {
   TempFolder folder;
   for (const char* name :
        {"Iron Gym.txt", "notes.doc", ".hidden.txt", "x.txt.bak", "Mot\xC3\xA9.txt"})
-    WriteBytes(folder / name, "");
+    WriteBytes(folder.Path() / PathFromUtf8(name), "");
   std::filesystem::create_directory(folder / "Club.txt");
   EXPECT_EQ(Sorted(TeamNames(folder.Path())),
             (QStringList{".hidden", "Club", "Iron Gym", QString::fromUtf8("Mot\xC3\xA9")}));

@@ -40,7 +40,7 @@ TEST(ErrorBox, MissingFileMessageReadsAsOneSentence) {
   RunGuarded(dialogs, [&] { ReadWholeFile(folder / "Config.txt"); });
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text.toStdString(),
-            "Cannot open file \"" + (folder / "Config.txt").string() + "\". No such file or directory.");
+            "Cannot open file \"" + (folder / "Config.txt").string() + "\". " + test::MissingFileText() + ".");
 }
 
 TEST(SystemText, TrimsTrailingBlanksControlsAndFullStops) {

@@ -1,10 +1,13 @@
 #include "support/temp_folder.h"
 
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <stdexcept>
 #include <system_error>
+
+#include "core/file_access.h"
 
 namespace beditor::test {
 
@@ -64,6 +67,15 @@ std::string ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot read " + path.string());
   return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string MissingFileText() {
+#ifdef _WIN32
+  constexpr int kFileNotFound = 2;  // ERROR_FILE_NOT_FOUND
+#else
+  constexpr int kFileNotFound = ENOENT;
+#endif
+  return SystemErrorText(kFileNotFound);
 }
 
 }  // namespace beditor::test

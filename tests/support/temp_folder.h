@@ -28,4 +28,8 @@ class TempFolder {
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
 std::string ReadBytes(const std::filesystem::path& path);
 
+// What the system says of a file that is not there ("No such file or directory" on POSIX,
+// "File not found" on Windows), as the file messages end.
+std::string MissingFileText();
+
 }  // namespace beditor::test

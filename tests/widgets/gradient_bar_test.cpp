@@ -195,7 +195,13 @@ TEST_F(GradientBarTest, CaptionIsCentredWhiteWithADiagonalGreyOutline) {
   EXPECT_GE(whiteBox.left(), x + 1);
   EXPECT_LE(whiteBox.left(), x + 2);
   EXPECT_LE(whiteBox.right(), x + w);
-  EXPECT_GE(whiteBox.right(), x + w - 3);
+#ifdef _WIN32
+  // Windows smooths the edges of its type more: the last pure-white column sits further in.
+  constexpr int kLastColumnSlack = 5;
+#else
+  constexpr int kLastColumnSlack = 3;
+#endif
+  EXPECT_GE(whiteBox.right(), x + w - kLastColumnSlack);
   EXPECT_GE(whiteBox.top(), y + 1);
   EXPECT_LE(whiteBox.bottom(), y + metrics.height());
 }
