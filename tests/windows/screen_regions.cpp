@@ -57,13 +57,27 @@ std::vector<Rect> CommandButtonBands() {
 
 std::vector<Rect> RatingBarBands() {
   std::vector<Rect> bands;
-  constexpr int kEdgeRows = 3;
+  // The caption with its outline takes the other rows; the colour runs are upright, so one
+  // row shows the whole fill.
+  constexpr int kEdgeRows = 1;
   for (const auto& bar : evaluation_layout::kRatingBars) {
     // Inside the one-pixel frame, which has the system's shadow colour.
     bands.push_back({bar.left + 1, bar.top + 1, bar.width - 2, kEdgeRows});
     bands.push_back({bar.left + 1, bar.top + bar.height - 1 - kEdgeRows, bar.width - 2, kEdgeRows});
   }
   return bands;
+}
+
+std::optional<WindowPicture> ClientArea(const WindowPicture& window, int clientWidth, int clientHeight) {
+  const int frame = (window.width - clientWidth) / 2;
+  const int top = window.height - clientHeight - frame;
+  if (frame < 0 || window.width != clientWidth + 2 * frame || top < frame) return std::nullopt;
+  WindowPicture client;
+  client.width = clientWidth;
+  client.height = clientHeight;
+  for (int y = top; y < top + clientHeight; ++y)
+    for (int x = frame; x < frame + clientWidth; ++x) client.rgb.push_back(window.At(x, y));
+  return client;
 }
 
 Differences Compare(const WindowPicture& a, const WindowPicture& b, const std::function<bool(int, int)>& included) {

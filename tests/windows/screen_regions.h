@@ -5,6 +5,7 @@
 // and so are the standard controls (each system draws its own).
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,7 @@ std::vector<Rect> EditorControlAreas();
 // The rows of each gradient command button above and below its caption.
 std::vector<Rect> CommandButtonBands();
 
-// The inside of each rating bar above and below its caption.
+// The inside of each rating bar above and below its caption: the first and the last row.
 std::vector<Rect> RatingBarBands();
 
 struct Differences {
@@ -32,6 +33,11 @@ struct Differences {
   int differing = 0;
   std::string first;  // the first differing pixel, for the failure message
 };
+
+// The client area of a window whose frame is drawn around it inside the picture (by Wine,
+// for a window it does not hand to a window manager): a frame of equal width on the left,
+// the right and the bottom, and the title above. Nothing when the sizes do not fit that.
+std::optional<WindowPicture> ClientArea(const WindowPicture& window, int clientWidth, int clientHeight);
 
 // Compares the pixels of `a` and `b` (of the same size) where `included` holds.
 Differences Compare(const WindowPicture& a, const WindowPicture& b, const std::function<bool(int, int)>& included);
