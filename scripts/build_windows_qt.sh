@@ -19,7 +19,8 @@ say() { echo "[windows-qt] $*" >&2; }
 fail() { echo "[windows-qt] error: $*" >&2; exit 1; }
 
 # What the editor needs of Qt: Core, Gui, Widgets and Test, the windows and offscreen
-# platforms, PNG for the icons. Everything else is switched off, which is most of the build
+# platforms (not the Direct2D one, a second copy of the windows platform), PNG for the
+# icons. Everything else is switched off, which is most of the build
 # time saved. JPEG goes through libjpeg directly, so Qt's own copy is not built (it would
 # clash with libjpeg at link time). Two traps of this Qt and this source: the Debian source
 # has no wintab (tablet events off), and OpenGL must be switched off through its input, or
@@ -29,6 +30,7 @@ qt_options=(
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
   -DQT_QMAKE_TARGET_MKSPEC=win32-g++
   -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF
+  -DFEATURE_direct2d=OFF
   -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF
   -DFEATURE_concurrent=OFF -DFEATURE_printsupport=OFF -DFEATURE_openssl=OFF
   -DFEATURE_icu=OFF -DFEATURE_zstd=OFF
@@ -77,7 +79,9 @@ fetch_source() {
   local package=$1 into=$2
   [ -d "$into" ] && return
   local download
-  download=$(mktemp -d "$cache_base/download.XXXXXX")
+  download=$(mktemp -d)
+  # apt fetches as its own user (_apt), which must be able to write there.
+  chmod 777 "$download"
   say "fetching Debian's source package $package"
   (cd "$download" && apt-get source -qq --download-only "$package" >/dev/null) \
     || { rm -rf "$download"; fail "could not fetch Debian's source package $package (apt-get source): is the archive reachable?"; }
@@ -137,5 +141,9 @@ cmake --install "$work/qt-build" >>"$work/qt.log" 2>&1 || fail "installing Qt fa
 
 printf 'qt6-base %s\nlibjpeg-turbo %s\n' "$qt_version" "$jpeg_version" >"$prefix/done"
 rm -rf "$work"
+# Builds of earlier versions or options are of no further use.
+for earlier in "$cache_base"/windows-x64-qt-*; do
+  [ "$earlier" = "$prefix" ] || rm -rf "$earlier"
+done
 say "done: $prefix"
 echo "$prefix"
