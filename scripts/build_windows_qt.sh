@@ -19,8 +19,8 @@ say() { echo "[windows-qt] $*" >&2; }
 fail() { echo "[windows-qt] error: $*" >&2; exit 1; }
 
 # What the editor needs of Qt: Core, Gui, Widgets and Test, the windows and offscreen
-# platforms (not the Direct2D one, a second copy of the windows platform), PNG for the
-# icons. Everything else is switched off, which is most of the build
+# platforms, PNG for the icons. (The Direct2D platform stays: without it this Qt's windows
+# platform lacks its DirectWrite font database and does not link.) Everything else is switched off, which is most of the build
 # time saved. JPEG goes through libjpeg directly, so Qt's own copy is not built (it would
 # clash with libjpeg at link time). Two traps of this Qt and this source: the Debian source
 # has no wintab (tablet events off), and OpenGL must be switched off through its input, or
@@ -30,7 +30,6 @@ qt_options=(
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
   -DQT_QMAKE_TARGET_MKSPEC=win32-g++
   -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF
-  -DFEATURE_direct2d=OFF
   -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF
   -DFEATURE_concurrent=OFF -DFEATURE_printsupport=OFF -DFEATURE_openssl=OFF
   -DFEATURE_icu=OFF -DFEATURE_zstd=OFF
