@@ -23,6 +23,7 @@
 #include <sched.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -130,6 +131,35 @@ double LoadAverage() {
   double load = 0;
   return getloadavg(&load, 1) == 1 ? load : -1;
 }
+
+// CPU time of the whole machine (from /proc/stat) and of this process with its reaped
+// children, so that a run can tell how much of the machine other programs took meanwhile.
+struct CpuTimes {
+  double machineBusySeconds = 0;
+  double machineSeconds = 0;
+  double oursSeconds = 0;
+
+  static CpuTimes Now() {
+    CpuTimes times;
+    if (std::FILE* stat = std::fopen("/proc/stat", "r")) {
+      unsigned long long user = 0, nice = 0, system = 0, idle = 0, iowait = 0, irq = 0, softirq = 0;
+      if (std::fscanf(stat, "cpu %llu %llu %llu %llu %llu %llu %llu", &user, &nice, &system, &idle,
+                      &iowait, &irq, &softirq) == 7) {
+        const double tick = 1.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+        times.machineBusySeconds = static_cast<double>(user + nice + system + irq + softirq) * tick;
+        times.machineSeconds = times.machineBusySeconds + static_cast<double>(idle + iowait) * tick;
+      }
+      std::fclose(stat);
+    }
+    for (const int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
+      rusage usage{};
+      getrusage(who, &usage);
+      for (const timeval& spent : {usage.ru_utime, usage.ru_stime})
+        times.oursSeconds += static_cast<double>(spent.tv_sec) + static_cast<double>(spent.tv_usec) * 1e-6;
+    }
+    return times;
+  }
+};
 
 // Our own Xvfb; it writes its display number to the pipe once it accepts clients.
 class PrivateServer {
@@ -352,17 +382,11 @@ std::vector<double> Ratios(const std::vector<double>& numerators, const std::vec
   return ratios;
 }
 
-int Run(const Options& options) {
-  if (options.realtime) {
-    // Inherited by every process this one spawns.
-    const sched_param priority{10};
-    if (sched_setscheduler(0, SCHED_FIFO, &priority) != 0)
-      throw std::runtime_error(std::string("--realtime: ") + std::strerror(errno));
-  }
-  const double loadBefore = LoadAverage();
+// Every round launches each program once; the server and the busy processes are stopped
+// and reaped on return, so that their CPU time counts as this process's.
+std::vector<Program> TimeRounds(const Options& options, std::string& displayName) {
   const BusyCores busy(options.busyCores);
   std::unique_ptr<PrivateServer> server;
-  std::string displayName = options.display;
   if (displayName.empty()) {
     server = std::make_unique<PrivateServer>();
     displayName = server->Name();
@@ -399,16 +423,36 @@ int Run(const Options& options) {
       if (round >= 0) program.milliseconds.push_back(milliseconds);
     }
   }
+  return programs;
+}
+
+int Run(const Options& options) {
+  if (options.realtime) {
+    // Inherited by every process this one spawns.
+    const sched_param priority{10};
+    if (sched_setscheduler(0, SCHED_FIFO, &priority) != 0)
+      throw std::runtime_error(std::string("--realtime: ") + std::strerror(errno));
+  }
+  const double loadBefore = LoadAverage();
+  const CpuTimes cpuBefore = CpuTimes::Now();
+  std::string displayName = options.display;
+  const std::vector<Program> programs = TimeRounds(options, displayName);
+  const CpuTimes cpuAfter = CpuTimes::Now();
+  const double machineSeconds = cpuAfter.machineSeconds - cpuBefore.machineSeconds;
+  const double othersSeconds = std::max(0.0, (cpuAfter.machineBusySeconds - cpuBefore.machineBusySeconds) -
+                                                 (cpuAfter.oursSeconds - cpuBefore.oursSeconds));
 
   const auto& editor = programs[0].milliseconds;
   const auto& oneLabel = programs[1].milliseconds;
-  std::printf("Process start-up on a private X display (%s), %s build: %d rounds after %d warm-up\n"
-              "rounds under the %s policy, %d spinning process(es) beside them; load average %.2f before the\n"
-              "run, %.2f at its end. From the spawn to the first painted pixel of the window.\n\n",
+  std::printf("Process start-up on a private X display (%s), %s build, %ld cores: %d rounds after %d\n"
+              "warm-up rounds under the %s policy, %d spinning process(es) of ours beside them.\n"
+              "Load average %.2f before the run; other programs took %.1f %% of the machine's CPU time\n"
+              "during it (figures are valid only where that is near 0).\n"
+              "From the spawn to the first painted pixel of the window.\n\n",
               displayName.c_str(), *BEDITOR_BUILD_TYPE ? BEDITOR_BUILD_TYPE : "unnamed",
-              options.rounds, options.warmUp,
+              sysconf(_SC_NPROCESSORS_ONLN), options.rounds, options.warmUp,
               options.realtime ? "real-time (FIFO)" : "ordinary", options.busyCores, loadBefore,
-              LoadAverage());
+              machineSeconds > 0 ? 100 * othersSeconds / machineSeconds : 0.0);
   std::printf("| program | median ms | min ms | max ms | this / one-label window (median of the rounds' ratios) |\n");
   std::printf("|---|---|---|---|---|\n");
   for (const auto& program : programs) {
