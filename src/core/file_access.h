@@ -9,7 +9,9 @@
 
 namespace beditor {
 
-// The whole file, byte for byte. Throws FileOpenError (missing, unreadable, a folder).
+// The whole file, byte for byte. Throws FileOpenError (missing, unreadable, a folder). A pipe
+// or a device is read as far as it holds bytes now, within a first buffer; one that holds more
+// is refused.
 std::string ReadWholeFile(const std::filesystem::path& path);
 
 // As ReadWholeFile, into memory the caller provides: `buffer` is called once with the file's

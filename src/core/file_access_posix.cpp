@@ -140,15 +140,39 @@ void RewriteInPlace(const std::filesystem::path& path, const std::filesystem::pa
   if (file.Close() != 0) throw StreamWriteError();
 }
 
+// A pipe or a device has no size to read up to: what it holds is read until it ends, as the
+// folder reader does, within one buffer, so that a device that never ends (/dev/zero) cannot
+// fill the memory. A writer that has not finished is not waited for either: the system's
+// message for the read that would wait is reported.
+std::size_t ReadWhatIsThere(const std::filesystem::path& path, int file,
+                            const std::function<char*(std::size_t size)>& buffer) {
+  constexpr std::size_t kFirstBuffer = 64 * 1024;
+  const auto room = std::make_unique_for_overwrite<char[]>(kFirstBuffer + 1);
+  std::size_t filled = 0;
+  while (filled <= kFirstBuffer) {
+    const ssize_t got = ::read(file, room.get() + filled, kFirstBuffer + 1 - filled);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) ThrowOpenError(path, errno);
+    if (got == 0) break;
+    filled += static_cast<std::size_t>(got);
+  }
+  if (filled > kFirstBuffer) ThrowOpenError(path, EFBIG);
+  char* const bytes = buffer(filled);
+  if (filled > 0) std::memcpy(bytes, room.get(), filled);
+  return filled;
+}
+
 }  // namespace
 
 std::size_t ReadWholeFileInto(const std::filesystem::path& path,
                               const std::function<char*(std::size_t size)>& buffer) {
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Not waiting for a writer where the path names a pipe: the program would stop answering.
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (file.Get() < 0) ThrowOpenError(path, errno);
   struct stat info {};
   if (::fstat(file.Get(), &info) != 0) ThrowOpenError(path, errno);
   if (S_ISDIR(info.st_mode)) ThrowOpenError(path, EISDIR);
+  if (!S_ISREG(info.st_mode)) return ReadWhatIsThere(path, file.Get(), buffer);
 
   const auto size = static_cast<std::size_t>(info.st_size);
   char* const bytes = buffer(size);
