@@ -22,10 +22,11 @@ std::size_t ReadWholeFileInto(const std::filesystem::path& path,
 
 // Replaces the file with exactly these bytes. The bytes go to a temporary file in the same
 // folder that is moved over the target only once everything was written and flushed, so a
-// failure never damages the former file and leaves no temporary file behind. Where the path
-// is a symbolic link, the file it leads to is replaced and the link kept. An existing file
-// that may be written in a folder that refuses new entries is rewritten in place instead,
-// its former bytes kept in memory and written back if the new ones fail.
+// failure never damages the former file and leaves no temporary file behind. The folder is
+// flushed after the move, so that a save reported as done survives a power failure. Where
+// the path is a symbolic link, the file it leads to is replaced and the link kept. An
+// existing file that may be written in a folder that refuses new entries is rewritten in
+// place instead, its former bytes kept in memory and written back if the new ones fail.
 // Throws FileCreateError (cannot create) or StreamWriteError (not every byte was written).
 void ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes);
 

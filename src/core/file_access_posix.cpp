@@ -104,6 +104,19 @@ std::filesystem::path FinalTarget(const std::filesystem::path& path) {
   }
 }
 
+// A rename is an entry of the folder: until the folder is flushed as well, a power failure
+// may undo a save that was reported as done. A folder that may be written but not read
+// cannot be opened to be flushed, and a file system that cannot flush a folder says so
+// (EINVAL): neither is a failure of the save. Any other failure is reported.
+void FlushFolder(const std::filesystem::path& path, const std::filesystem::path& folder) {
+  FileDescriptor entries(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (entries.Get() < 0) {
+    if (errno == EACCES) return;
+    ThrowCreateError(path, errno);
+  }
+  if (::fsync(entries.Get()) != 0 && errno != EINVAL) ThrowCreateError(path, errno);
+}
+
 // The folder refuses new entries or replacing one, while the file itself may be written.
 bool FolderRefuses(int error) { return error == EACCES || error == EPERM; }
 
@@ -233,6 +246,7 @@ void ReplaceFileContents(const std::filesystem::path& path, std::string_view byt
     ThrowCreateError(path, error);
   }
   cleanup.keep = true;
+  FlushFolder(path, folder);
 }
 
 std::filesystem::path ExecutablePath() {
