@@ -73,6 +73,18 @@ std::filesystem::path FinalTarget(const std::filesystem::path& path) {
   }
 }
 
+// The path made whole against the working folder, as the system does; one in the \\?\ form
+// stays as it is.
+std::wstring WholePath(const std::filesystem::path& name) {
+  const DWORD size = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return name.native();
+  std::wstring whole(size, L'\0');
+  const DWORD length = GetFullPathNameW(name.c_str(), size, whole.data(), nullptr);
+  if (length == 0 || length >= size) return name.native();
+  whole.resize(length);
+  return whole;
+}
+
 // The folder refuses new entries or replacing one, while the file itself may be written.
 bool FolderRefuses(DWORD error) { return error == ERROR_ACCESS_DENIED; }
 
@@ -164,11 +176,28 @@ void ReplaceFileContents(const std::filesystem::path& path, std::string_view byt
     DeleteFileW(temporary.c_str());
     throw StreamWriteError();
   }
-  if (!MoveFileExW(temporary.c_str(), target.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    const DWORD error = GetLastError();
-    DeleteFileW(temporary.c_str());
-    if (exists && FolderRefuses(error)) return RewriteInPlace(path, target, bytes, error);
+  const auto moveOver = [&] {
+    return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  };
+  // A file replaced keeps its attributes (hidden, for one) and its creation time; a move
+  // would give it the temporary file's. Carrying them over is not worth a failed save. Whole
+  // paths: Wine's ReplaceFileW refuses relative ones.
+  bool moved = exists ? ReplaceFileW(WholePath(target).c_str(), WholePath(temporary).c_str(), nullptr,
+                                     REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
+                                     nullptr)
+                      : moveOver();
+  DWORD error = moved ? ERROR_SUCCESS : GetLastError();
+  // Without a backup name, a replacement that could not be renamed has removed the target:
+  // the temporary file then takes its place as a new file would.
+  if (!moved && error == ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
+    moved = moveOver();
+    if (!moved) error = GetLastError();
+  }
+  if (!moved) {
+    // The temporary file is removed only while the former file is still there to keep.
+    if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES || !exists) DeleteFileW(temporary.c_str());
+    if (exists && (FolderRefuses(error) || error == ERROR_UNABLE_TO_REMOVE_REPLACED))
+      return RewriteInPlace(path, target, bytes, error);
     ThrowCreateError(path, error);
   }
 }
