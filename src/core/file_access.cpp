@@ -4,12 +4,15 @@
 
 namespace beditor {
 
-std::string ReadWholeFile(const std::filesystem::path& path) {
+std::string ReadWholeFile(const std::filesystem::path& path, ReadSharing sharing) {
   std::string bytes;
-  bytes.resize(ReadWholeFileInto(path, [&bytes](std::size_t size) {
-    bytes.resize(size);
-    return bytes.data();
-  }));
+  bytes.resize(ReadWholeFileInto(
+      path,
+      [&bytes](std::size_t size) {
+        bytes.resize(size);
+        return bytes.data();
+      },
+      sharing));
   return bytes;
 }
 

@@ -9,16 +9,24 @@
 
 namespace beditor {
 
+// What other programs may do with a file while it is read (Windows; POSIX locks nothing).
+enum class ReadSharing {
+  OthersMayRead,          // the program's own files: nobody writes them meanwhile
+  OthersMayReadAndWrite,  // a file another program keeps open for writing, as a spreadsheet its CSV
+};
+
 // The whole file, byte for byte. Throws FileOpenError (missing, unreadable, a folder). A pipe
 // or a device is read as far as it holds bytes now, within a first buffer; one that holds more
 // is refused.
-std::string ReadWholeFile(const std::filesystem::path& path);
+std::string ReadWholeFile(const std::filesystem::path& path,
+                          ReadSharing sharing = ReadSharing::OthersMayRead);
 
 // As ReadWholeFile, into memory the caller provides: `buffer` is called once with the file's
 // size and returns where to put that many bytes. Returns how many were read, which is less
 // when the file shrank meanwhile. Lets a large file be read without first clearing a buffer.
 std::size_t ReadWholeFileInto(const std::filesystem::path& path,
-                              const std::function<char*(std::size_t size)>& buffer);
+                              const std::function<char*(std::size_t size)>& buffer,
+                              ReadSharing sharing = ReadSharing::OthersMayRead);
 
 // Replaces the file with exactly these bytes. The bytes go to a temporary file in the same
 // folder that is moved over the target only once everything was written and flushed, so a

@@ -178,7 +178,7 @@ std::size_t ReadWhatIsThere(const std::filesystem::path& path, int file,
 }  // namespace
 
 std::size_t ReadWholeFileInto(const std::filesystem::path& path,
-                              const std::function<char*(std::size_t size)>& buffer) {
+                              const std::function<char*(std::size_t size)>& buffer, ReadSharing) {
   // Not waiting for a writer where the path names a pipe: the program would stop answering.
   FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (file.Get() < 0) ThrowOpenError(path, errno);

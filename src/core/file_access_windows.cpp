@@ -126,8 +126,10 @@ void RewriteInPlace(const std::filesystem::path& path, const std::filesystem::pa
 }  // namespace
 
 std::size_t ReadWholeFileInto(const std::filesystem::path& path,
-                              const std::function<char*(std::size_t size)>& buffer) {
-  Handle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              const std::function<char*(std::size_t size)>& buffer, ReadSharing sharing) {
+  const DWORD share = sharing == ReadSharing::OthersMayReadAndWrite ? FILE_SHARE_READ | FILE_SHARE_WRITE
+                                                                     : FILE_SHARE_READ;
+  Handle file(CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) ThrowOpenError(path, GetLastError());
   LARGE_INTEGER fileSize{};

@@ -128,7 +128,8 @@ int Apply(const RosterContext& context, const ImportPlan& plan) {
 int RunImport(const RosterContext& context, const ImportOptions& options) {
   std::string bytes;
   try {
-    bytes = ReadWholeFile(PathFromUtf8(options.csvFile));
+    // A spreadsheet keeps the file it saved open, for writing: the import reads it anyway.
+    bytes = ReadWholeFile(PathFromUtf8(options.csvFile), ReadSharing::OthersMayReadAndWrite);
   } catch (const BEditorError& error) {
     context.err << "error: " << error.what() << '\n';
     return kExitProblems;

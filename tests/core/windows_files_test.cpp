@@ -1,5 +1,5 @@
-// The Windows file services as the user meets them: what a save keeps of the file it
-// replaces.
+// The Windows file services as other programs and the user meet them: what a read lets
+// others do with the file meanwhile, and what a save keeps of the file it replaces.
 #ifdef _WIN32
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -21,6 +21,20 @@ namespace {
 using test::ReadBytes;
 using test::TempFolder;
 using test::WriteBytes;
+
+// A spreadsheet keeps the file it saved open for writing and lets others read it: a read
+// that shares writing gets in, the program's own files are read only with no writer about.
+TEST(WindowsFiles, AFileHeldOpenForWritingIsReadWhereWritingIsShared) {
+  TempFolder folder;
+  const auto path = folder / "roster.csv";
+  WriteBytes(path, "file,punches\r\n");
+  const HANDLE held = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(ReadWholeFile(path, ReadSharing::OthersMayReadAndWrite), "file,punches\r\n");
+  EXPECT_THROW(ReadWholeFile(path), FileOpenError);
+  CloseHandle(held);
+}
 
 std::uint64_t CreationTime(const std::filesystem::path& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
