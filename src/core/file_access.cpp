@@ -16,6 +16,15 @@ std::string ReadWholeFile(const std::filesystem::path& path, ReadSharing sharing
   return bytes;
 }
 
+bool EndsInAnyCase(NativeName name, std::string_view ending) {
+  if (name.size() < ending.size()) return false;
+  const auto folded = [](unsigned c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+  const NativeName tail = name.substr(name.size() - ending.size());
+  for (std::size_t i = 0; i < ending.size(); ++i)
+    if (folded(static_cast<unsigned>(tail[i])) != folded(static_cast<unsigned char>(ending[i]))) return false;
+  return true;
+}
+
 std::vector<std::filesystem::path> ListFolder(const std::filesystem::path& folder,
                                               const std::string& pattern) {
   std::vector<std::filesystem::path> names;

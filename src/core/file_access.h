@@ -61,6 +61,16 @@ using NativeName = std::basic_string_view<std::filesystem::path::value_type>;
 void ForEachInFolder(const std::filesystem::path& folder, const std::string& pattern,
                      const std::function<void(NativeName name)>& each);
 
+// Calls `each` with the name of every entry of `folder` that ends in `ending` (ASCII), its
+// letters in any case, in the order the system lists them: the same names on every system,
+// where the system's own patterns differ (Windows ignores case and matches short names too).
+// Throws FolderListError when the folder cannot be listed, or not to its end.
+void ForEachNameEndingIn(const std::filesystem::path& folder, std::string_view ending,
+                         const std::function<void(NativeName name)>& each);
+
+// Whether the name ends in `ending` (ASCII), its letters in any case.
+bool EndsInAnyCase(NativeName name, std::string_view ending);
+
 // Deletes the file; a failure is silent.
 void RemoveFile(const std::filesystem::path& path);
 

@@ -280,6 +280,23 @@ void ForEachInFolder(const std::filesystem::path& folder, const std::string& pat
   }
 }
 
+void ForEachNameEndingIn(const std::filesystem::path& folder, std::string_view ending,
+                         const std::function<void(NativeName name)>& each) {
+  const auto fail = [&folder](int error) { throw FolderListError(AbsolutePathText(folder), SystemErrorText(error)); };
+  std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.c_str()), ::closedir);
+  if (!listing) fail(errno);
+  for (;;) {
+    errno = 0;  // the only way to tell the end of the listing from a failure
+    const dirent* entry = ::readdir(listing.get());
+    if (!entry) {
+      if (errno != 0) fail(errno);
+      return;
+    }
+    const std::string_view name = entry->d_name;
+    if (name != "." && name != ".." && EndsInAnyCase(name, ending)) each(name);
+  }
+}
+
 void RemoveFile(const std::filesystem::path& path) { ::unlink(path.c_str()); }
 
 std::string SystemErrorText(int errorNumber) { return TrimSystemText(std::strerror(errorNumber)); }

@@ -238,6 +238,34 @@ void ForEachInFolder(const std::filesystem::path& folder, const std::string& pat
   } while (FindNextFileW(search, &found));
 }
 
+void ForEachNameEndingIn(const std::filesystem::path& folder, std::string_view ending,
+                         const std::function<void(NativeName name)>& each) {
+  const auto fail = [&folder](DWORD error) {
+    throw FolderListError(AbsolutePathText(folder), SystemErrorText(static_cast<int>(error)));
+  };
+  // Every entry, matched here by its long name: the system's own "*.txt" would match short
+  // names as well ("Ana.txtold" through ANATXT~1.TXT).
+  WIN32_FIND_DATAW found{};
+  const std::filesystem::path query = folder / L"*";
+  const HANDLE search = FindFirstFileExW(query.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
+                                         FIND_FIRST_EX_LARGE_FETCH);
+  if (search == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND) return;  // a folder without entries, as a drive's root may be
+    fail(error);
+  }
+  const std::unique_ptr<void, BOOL(WINAPI*)(HANDLE)> closer(search, FindClose);
+  for (;;) {
+    const NativeName name = found.cFileName;
+    if (name != L"." && name != L".." && EndsInAnyCase(name, ending)) each(name);
+    if (!FindNextFileW(search, &found)) {
+      const DWORD error = GetLastError();
+      if (error == ERROR_NO_MORE_FILES) return;
+      fail(error);
+    }
+  }
+}
+
 void RemoveFile(const std::filesystem::path& path) { DeleteFileW(path.c_str()); }
 
 std::string SystemErrorText(int errorNumber) {

@@ -27,6 +27,12 @@ class FileCreateError : public BEditorError {
   FileCreateError(const std::string& absolutePath, const std::string& systemText);
 };
 
+// "Cannot list folder "<absolute path>". <system text>"
+class FolderListError : public BEditorError {
+ public:
+  FolderListError(const std::string& absolutePath, const std::string& systemText);
+};
+
 class StreamWriteError : public BEditorError {
  public:
   StreamWriteError();
