@@ -74,6 +74,10 @@ bool EndsInAnyCase(NativeName name, std::string_view ending);
 // Deletes the file; a failure is silent.
 void RemoveFile(const std::filesystem::path& path);
 
+// Deletes the file, or throws FileRemoveError when it is still there: for a caller that must
+// tell the user. A file already gone is no failure.
+void RemoveFileOrThrow(const std::filesystem::path& path);
+
 // True when both paths name the same existing file.
 bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 

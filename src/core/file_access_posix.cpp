@@ -299,6 +299,12 @@ void ForEachNameEndingIn(const std::filesystem::path& folder, std::string_view e
 
 void RemoveFile(const std::filesystem::path& path) { ::unlink(path.c_str()); }
 
+void RemoveFileOrThrow(const std::filesystem::path& path) {
+  if (::unlink(path.c_str()) == 0) return;
+  const int error = errno;
+  if (error != ENOENT) throw FileRemoveError(AbsolutePathText(path), SystemErrorText(error));
+}
+
 std::string SystemErrorText(int errorNumber) { return TrimSystemText(std::strerror(errorNumber)); }
 
 }  // namespace beditor

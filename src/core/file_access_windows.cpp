@@ -268,6 +268,13 @@ void ForEachNameEndingIn(const std::filesystem::path& folder, std::string_view e
 
 void RemoveFile(const std::filesystem::path& path) { DeleteFileW(path.c_str()); }
 
+void RemoveFileOrThrow(const std::filesystem::path& path) {
+  if (DeleteFileW(path.c_str())) return;
+  const DWORD error = GetLastError();
+  if (error != ERROR_FILE_NOT_FOUND)
+    throw FileRemoveError(AbsolutePathText(path), SystemErrorText(static_cast<int>(error)));
+}
+
 std::string SystemErrorText(int errorNumber) {
   wchar_t* text = nullptr;
   const DWORD length = FormatMessageW(

@@ -10,6 +10,7 @@
 namespace beditor::test {
 namespace {
 
+using std::filesystem::perm_options;
 using std::filesystem::perms;
 
 // Gives a path its permissions back at the end of a scope.
@@ -27,6 +28,23 @@ class PermissionsKept {
 };
 
 }  // namespace
+
+void WithUnremovableFile(const std::filesystem::path& file, const std::function<void()>& action) {
+#ifdef _WIN32
+  const PermissionsKept kept(file);
+  // Read-only: the system refuses to delete the file.
+  std::filesystem::permissions(file, perms::owner_write | perms::group_write | perms::others_write,
+                               perm_options::remove);
+  action();
+#else
+  const PermissionsKept kept(file.parent_path());
+  // Everyone may look in and read, nobody may change an entry.
+  std::filesystem::permissions(file.parent_path(), static_cast<perms>(0555));
+  RunAsOrdinaryUser(action);
+#endif
+}
+
+void LetAnyoneWriteIn(const std::filesystem::path& folder) { std::filesystem::permissions(folder, perms::all); }
 
 #ifndef _WIN32
 void RunAsOrdinaryUser(const std::function<void()>& action) {

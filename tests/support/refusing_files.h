@@ -5,6 +5,15 @@
 
 namespace beditor::test {
 
+// Runs `action` while `file` cannot be removed, then makes it removable again. On Windows the
+// file is read-only. Elsewhere its folder refuses changes (r-x) and the action runs as an
+// ordinary user (RunAsOrdinaryUser). Files the action writes elsewhere then need folders
+// that anyone may write.
+void WithUnremovableFile(const std::filesystem::path& file, const std::function<void()>& action);
+
+// Lets anyone create and remove entries in `folder`.
+void LetAnyoneWriteIn(const std::filesystem::path& folder);
+
 #ifndef _WIN32
 // Runs `action` as an ordinary user: as root, who may do anything, with the effective ids of
 // the system's unprivileged user, root's ids taken back after.
