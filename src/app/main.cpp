@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
   // configuration, which the toolkit would do on its first text, and decoding the background
   // picture. One worker thread does both, in that order, while the toolkit connects to the
   // display; the font set-up and the editor window take their results.
-  beditor::PrefetchBackground(beditor::ProgramFolder(), beditor::LoadFontConfiguration);
+  beditor::PrefetchBackground(beditor::ProgramFolder(), beditor::FontConfigurationReading());
   QApplication application(argc, argv);
   return beditor::RunProgram(application, argc, argv);
 }

@@ -4,13 +4,25 @@
 
 namespace beditor {
 
-std::string ReadWholeFile(const std::filesystem::path& path) {
+std::string ReadWholeFile(const std::filesystem::path& path, ReadSharing sharing) {
   std::string bytes;
-  bytes.resize(ReadWholeFileInto(path, [&bytes](std::size_t size) {
-    bytes.resize(size);
-    return bytes.data();
-  }));
+  bytes.resize(ReadWholeFileInto(
+      path,
+      [&bytes](std::size_t size) {
+        bytes.resize(size);
+        return bytes.data();
+      },
+      sharing));
   return bytes;
+}
+
+bool EndsInAnyCase(NativeName name, std::string_view ending) {
+  if (name.size() < ending.size()) return false;
+  const auto folded = [](unsigned c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+  const NativeName tail = name.substr(name.size() - ending.size());
+  for (std::size_t i = 0; i < ending.size(); ++i)
+    if (folded(static_cast<unsigned>(tail[i])) != folded(static_cast<unsigned char>(ending[i]))) return false;
+  return true;
 }
 
 std::vector<std::filesystem::path> ListFolder(const std::filesystem::path& folder,

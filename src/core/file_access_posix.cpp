@@ -104,6 +104,19 @@ std::filesystem::path FinalTarget(const std::filesystem::path& path) {
   }
 }
 
+// A rename is an entry of the folder: until the folder is flushed as well, a power failure
+// may undo a save that was reported as done. A folder that may be written but not read
+// cannot be opened to be flushed, and a file system that cannot flush a folder says so
+// (EINVAL): neither is a failure of the save. Any other failure is reported.
+void FlushFolder(const std::filesystem::path& path, const std::filesystem::path& folder) {
+  FileDescriptor entries(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (entries.Get() < 0) {
+    if (errno == EACCES) return;
+    ThrowCreateError(path, errno);
+  }
+  if (::fsync(entries.Get()) != 0 && errno != EINVAL) ThrowCreateError(path, errno);
+}
+
 // The folder refuses new entries or replacing one, while the file itself may be written.
 bool FolderRefuses(int error) { return error == EACCES || error == EPERM; }
 
@@ -140,15 +153,39 @@ void RewriteInPlace(const std::filesystem::path& path, const std::filesystem::pa
   if (file.Close() != 0) throw StreamWriteError();
 }
 
+// A pipe or a device has no size to read up to: what it holds is read until it ends, as the
+// folder reader does, within one buffer, so that a device that never ends (/dev/zero) cannot
+// fill the memory. A writer that has not finished is not waited for either: the system's
+// message for the read that would wait is reported.
+std::size_t ReadWhatIsThere(const std::filesystem::path& path, int file,
+                            const std::function<char*(std::size_t size)>& buffer) {
+  constexpr std::size_t kFirstBuffer = 64 * 1024;
+  const auto room = std::make_unique_for_overwrite<char[]>(kFirstBuffer + 1);
+  std::size_t filled = 0;
+  while (filled <= kFirstBuffer) {
+    const ssize_t got = ::read(file, room.get() + filled, kFirstBuffer + 1 - filled);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) ThrowOpenError(path, errno);
+    if (got == 0) break;
+    filled += static_cast<std::size_t>(got);
+  }
+  if (filled > kFirstBuffer) ThrowOpenError(path, EFBIG);
+  char* const bytes = buffer(filled);
+  if (filled > 0) std::memcpy(bytes, room.get(), filled);
+  return filled;
+}
+
 }  // namespace
 
 std::size_t ReadWholeFileInto(const std::filesystem::path& path,
-                              const std::function<char*(std::size_t size)>& buffer) {
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+                              const std::function<char*(std::size_t size)>& buffer, ReadSharing) {
+  // Not waiting for a writer where the path names a pipe: the program would stop answering.
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (file.Get() < 0) ThrowOpenError(path, errno);
   struct stat info {};
   if (::fstat(file.Get(), &info) != 0) ThrowOpenError(path, errno);
   if (S_ISDIR(info.st_mode)) ThrowOpenError(path, EISDIR);
+  if (!S_ISREG(info.st_mode)) return ReadWhatIsThere(path, file.Get(), buffer);
 
   const auto size = static_cast<std::size_t>(info.st_size);
   char* const bytes = buffer(size);
@@ -209,6 +246,7 @@ void ReplaceFileContents(const std::filesystem::path& path, std::string_view byt
     ThrowCreateError(path, error);
   }
   cleanup.keep = true;
+  FlushFolder(path, folder);
 }
 
 std::filesystem::path ExecutablePath() {
@@ -242,7 +280,30 @@ void ForEachInFolder(const std::filesystem::path& folder, const std::string& pat
   }
 }
 
+void ForEachNameEndingIn(const std::filesystem::path& folder, std::string_view ending,
+                         const std::function<void(NativeName name)>& each) {
+  const auto fail = [&folder](int error) { throw FolderListError(AbsolutePathText(folder), SystemErrorText(error)); };
+  std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.c_str()), ::closedir);
+  if (!listing) fail(errno);
+  for (;;) {
+    errno = 0;  // the only way to tell the end of the listing from a failure
+    const dirent* entry = ::readdir(listing.get());
+    if (!entry) {
+      if (errno != 0) fail(errno);
+      return;
+    }
+    const std::string_view name = entry->d_name;
+    if (name != "." && name != ".." && EndsInAnyCase(name, ending)) each(name);
+  }
+}
+
 void RemoveFile(const std::filesystem::path& path) { ::unlink(path.c_str()); }
+
+void RemoveFileOrThrow(const std::filesystem::path& path) {
+  if (::unlink(path.c_str()) == 0) return;
+  const int error = errno;
+  if (error != ENOENT) throw FileRemoveError(AbsolutePathText(path), SystemErrorText(error));
+}
 
 std::string SystemErrorText(int errorNumber) { return TrimSystemText(std::strerror(errorNumber)); }
 

@@ -73,6 +73,18 @@ std::filesystem::path FinalTarget(const std::filesystem::path& path) {
   }
 }
 
+// The path made whole against the working folder, as the system does; one in the \\?\ form
+// stays as it is.
+std::wstring WholePath(const std::filesystem::path& name) {
+  const DWORD size = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return name.native();
+  std::wstring whole(size, L'\0');
+  const DWORD length = GetFullPathNameW(name.c_str(), size, whole.data(), nullptr);
+  if (length == 0 || length >= size) return name.native();
+  whole.resize(length);
+  return whole;
+}
+
 // The folder refuses new entries or replacing one, while the file itself may be written.
 bool FolderRefuses(DWORD error) { return error == ERROR_ACCESS_DENIED; }
 
@@ -114,8 +126,10 @@ void RewriteInPlace(const std::filesystem::path& path, const std::filesystem::pa
 }  // namespace
 
 std::size_t ReadWholeFileInto(const std::filesystem::path& path,
-                              const std::function<char*(std::size_t size)>& buffer) {
-  Handle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              const std::function<char*(std::size_t size)>& buffer, ReadSharing sharing) {
+  const DWORD share = sharing == ReadSharing::OthersMayReadAndWrite ? FILE_SHARE_READ | FILE_SHARE_WRITE
+                                                                     : FILE_SHARE_READ;
+  Handle file(CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) ThrowOpenError(path, GetLastError());
   LARGE_INTEGER fileSize{};
@@ -164,11 +178,28 @@ void ReplaceFileContents(const std::filesystem::path& path, std::string_view byt
     DeleteFileW(temporary.c_str());
     throw StreamWriteError();
   }
-  if (!MoveFileExW(temporary.c_str(), target.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    const DWORD error = GetLastError();
-    DeleteFileW(temporary.c_str());
-    if (exists && FolderRefuses(error)) return RewriteInPlace(path, target, bytes, error);
+  const auto moveOver = [&] {
+    return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  };
+  // A file replaced keeps its attributes (hidden, for one) and its creation time; a move
+  // would give it the temporary file's. Carrying them over is not worth a failed save. Whole
+  // paths: Wine's ReplaceFileW refuses relative ones.
+  bool moved = exists ? ReplaceFileW(WholePath(target).c_str(), WholePath(temporary).c_str(), nullptr,
+                                     REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
+                                     nullptr)
+                      : moveOver();
+  DWORD error = moved ? ERROR_SUCCESS : GetLastError();
+  // Without a backup name, a replacement that could not be renamed has removed the target:
+  // the temporary file then takes its place as a new file would.
+  if (!moved && error == ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
+    moved = moveOver();
+    if (!moved) error = GetLastError();
+  }
+  if (!moved) {
+    // The temporary file is removed only while the former file is still there to keep.
+    if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES || !exists) DeleteFileW(temporary.c_str());
+    if (exists && (FolderRefuses(error) || error == ERROR_UNABLE_TO_REMOVE_REPLACED))
+      return RewriteInPlace(path, target, bytes, error);
     ThrowCreateError(path, error);
   }
 }
@@ -207,7 +238,42 @@ void ForEachInFolder(const std::filesystem::path& folder, const std::string& pat
   } while (FindNextFileW(search, &found));
 }
 
+void ForEachNameEndingIn(const std::filesystem::path& folder, std::string_view ending,
+                         const std::function<void(NativeName name)>& each) {
+  const auto fail = [&folder](DWORD error) {
+    throw FolderListError(AbsolutePathText(folder), SystemErrorText(static_cast<int>(error)));
+  };
+  // Every entry, matched here by its long name: the system's own "*.txt" would match short
+  // names as well ("Ana.txtold" through ANATXT~1.TXT).
+  WIN32_FIND_DATAW found{};
+  const std::filesystem::path query = folder / L"*";
+  const HANDLE search = FindFirstFileExW(query.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
+                                         FIND_FIRST_EX_LARGE_FETCH);
+  if (search == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND) return;  // a folder without entries, as a drive's root may be
+    fail(error);
+  }
+  const std::unique_ptr<void, BOOL(WINAPI*)(HANDLE)> closer(search, FindClose);
+  for (;;) {
+    const NativeName name = found.cFileName;
+    if (name != L"." && name != L".." && EndsInAnyCase(name, ending)) each(name);
+    if (!FindNextFileW(search, &found)) {
+      const DWORD error = GetLastError();
+      if (error == ERROR_NO_MORE_FILES) return;
+      fail(error);
+    }
+  }
+}
+
 void RemoveFile(const std::filesystem::path& path) { DeleteFileW(path.c_str()); }
+
+void RemoveFileOrThrow(const std::filesystem::path& path) {
+  if (DeleteFileW(path.c_str())) return;
+  const DWORD error = GetLastError();
+  if (error != ERROR_FILE_NOT_FOUND)
+    throw FileRemoveError(AbsolutePathText(path), SystemErrorText(static_cast<int>(error)));
+}
 
 std::string SystemErrorText(int errorNumber) {
   wchar_t* text = nullptr;

@@ -29,6 +29,12 @@ FileOpenError::FileOpenError(const std::string& absolutePath, const std::string&
 FileCreateError::FileCreateError(const std::string& absolutePath, const std::string& systemText)
     : BEditorError(Joined({"Cannot create file \"", absolutePath, "\". ", systemText})) {}
 
+FileRemoveError::FileRemoveError(const std::string& absolutePath, const std::string& systemText)
+    : BEditorError(Joined({"Cannot remove file \"", absolutePath, "\". ", systemText})) {}
+
+FolderListError::FolderListError(const std::string& absolutePath, const std::string& systemText)
+    : BEditorError(Joined({"Cannot list folder \"", absolutePath, "\". ", systemText})) {}
+
 StreamWriteError::StreamWriteError() : BEditorError("Stream write error") {}
 
 ListIndexError::ListIndexError(int index)

@@ -27,6 +27,18 @@ class FileCreateError : public BEditorError {
   FileCreateError(const std::string& absolutePath, const std::string& systemText);
 };
 
+// "Cannot remove file "<absolute path>". <system text>"
+class FileRemoveError : public BEditorError {
+ public:
+  FileRemoveError(const std::string& absolutePath, const std::string& systemText);
+};
+
+// "Cannot list folder "<absolute path>". <system text>"
+class FolderListError : public BEditorError {
+ public:
+  FolderListError(const std::string& absolutePath, const std::string& systemText);
+};
+
 class StreamWriteError : public BEditorError {
  public:
   StreamWriteError();

@@ -23,10 +23,9 @@ FolderReader::~FolderReader() {
 }
 
 std::string_view FolderReader::Read(std::string_view relative) {
-  const auto failWith = [&](const std::string& reason) -> std::string_view {
-    throw FileOpenError(AbsolutePathText(folder_ / PathFromUtf8(relative)), reason);
+  const auto fail = [&](int error) -> std::string_view {
+    throw FileOpenError(AbsolutePathText(folder_ / PathFromUtf8(relative)), SystemErrorText(error));
   };
-  const auto fail = [&](int error) { return failWith(SystemErrorText(error)); };
   if (descriptor_ < 0) return fail(openError_);
   // The system would take the name only up to a NUL, and so open another file.
   if (relative.find('\0') != std::string_view::npos) return fail(EINVAL);
@@ -44,11 +43,12 @@ std::string_view FolderReader::Read(std::string_view relative) {
   for (;;) {
     if (capacity_ - filled < 4096) {
       // Only a file larger than the buffer is asked what it is: a device that never ends
-      // (a name leading to /dev/zero) must not fill the memory.
+      // (a name leading to /dev/zero) must not fill the memory. Refused as the editor's
+      // read refuses it.
       struct stat info {};
       if (filled > 0 && (::fstat(file, &info) != 0 || !S_ISREG(info.st_mode))) {
         ::close(file);
-        return failWith("Not a regular file");
+        return fail(EFBIG);
       }
       Room(capacity_ + 4096);
     }

@@ -137,12 +137,16 @@ void LineList::LoadLines(const std::filesystem::path& path) {
     return bytes.get();
   });
   bytes_ = std::move(bytes);
+  formerBytes_.reset();
   capacity_ = size + kScanPadding;
   IndexBytes(size);
 }
 
 void LineList::LoadBytes(std::string_view bytes) {
   const std::size_t needed = bytes.size() + kScanPadding;
+  // The bytes kept for former views are free memory now that the list changes.
+  if (!bytes_) bytes_ = std::move(formerBytes_);
+  formerBytes_.reset();
   if (!bytes_ || bytes_.use_count() != 1 || capacity_ < needed) {
     bytes_ = std::make_shared_for_overwrite<char[]>(needed);
     capacity_ = needed;
@@ -177,8 +181,8 @@ void LineList::FirstLineViews(std::span<std::string_view> views) const {
 void LineList::MakeStrings() const {
   if (!Loaded()) return;
   lines_ = MakeLines(bytes_.get(), ends_);
-  bytes_.reset();
-  capacity_ = 0;
+  // A const call must not take the bytes from under the views handed out before.
+  formerBytes_ = std::move(bytes_);
   ends_ = {};
 }
 
@@ -205,11 +209,13 @@ const std::string& LineList::LineAt(int index) const {
 void LineList::ReplaceLine(int index, std::string text) {
   CheckIndex(index);
   MakeStrings();
+  formerBytes_.reset();
   lines_[static_cast<std::size_t>(index)] = std::move(text);
 }
 
 int LineList::AppendLine(std::string text) {
   MakeStrings();
+  formerBytes_.reset();
   lines_.push_back(std::move(text));
   return LineCount() - 1;
 }

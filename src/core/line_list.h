@@ -40,9 +40,9 @@ class LineList {
 
   // Throws ListIndexError when index < 0 or index >= LineCount().
   const std::string& LineAt(int index) const;
-  // The same line's bytes, valid until the list changes. A loaded file's lines are read
-  // where they lie, without making a string of each. Inline: a reader of many files asks
-  // for every line of each.
+  // The same line's bytes, valid until the list changes (a const call changes nothing). A
+  // loaded file's lines are read where they lie, without making a string of each. Inline: a
+  // reader of many files asks for every line of each.
   std::string_view LineView(int index) const {
     if (index < 0 || index >= LineCount()) CheckIndex(index);
     const auto at = static_cast<std::size_t>(index);
@@ -67,7 +67,8 @@ class LineList {
   // A loaded file is kept as its bytes and the end of each line in them, and becomes one
   // std::string per line only when a line is first asked for or changed. Loading a large
   // file thus costs about one read of it, in about its own size; the strings, a heap block
-  // each, are paid for when used. Once made, the strings are the list.
+  // each, are paid for when used. Once made, the strings are the list; the bytes are kept
+  // until the list changes, for the views handed out before.
   bool Loaded() const { return static_cast<bool>(bytes_); }
   void MakeStrings() const;
   // Throws ListIndexError when the index is out of range.
@@ -78,7 +79,8 @@ class LineList {
 
   // Shared by copies, and never changed while shared. Followed by NUL bytes.
   mutable std::shared_ptr<char[]> bytes_;
-  mutable std::size_t capacity_ = 0;  // of bytes_
+  mutable std::shared_ptr<char[]> formerBytes_;  // bytes_ once the strings were made
+  mutable std::size_t capacity_ = 0;  // of bytes_, or of formerBytes_ where bytes_ is empty
   mutable std::vector<std::size_t> ends_;
   mutable std::vector<std::string> lines_;
 };

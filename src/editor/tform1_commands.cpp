@@ -85,8 +85,17 @@ void TForm1::CmdButton1Click() {
   dialogs_.ShowSystemMessage(savedText, savedTitle, kMessageOk | kMessageIconInformation);
   // A fighter that changed category leaves its old folder, unless it was saved over itself.
   if (loadedCategory_ != -1 && loadedCategory_ != cbCatPeso->currentIndex() &&
-      !SameFile(loadedPath_, savedPath))
+      !SameFile(loadedPath_, savedPath)) {
     RemoveFile(loadedPath_);
+    // The removal reports nothing; a file still there (read-only, say) is the user's to see.
+    if (IsExistingFile(loadedPath_)) {
+      dialogs_.ShowSystemMessage(
+          QStringLiteral("The fighter was saved, but its old file could not be removed:\n%1\n"
+                         "The fighter is now in two category folders.")
+              .arg(ToQString(loadedPath_)),
+          QStringLiteral("Old file not removed"), kMessageOk | kMessageIconWarning);
+    }
+  }
   ClearAll();
 }
 

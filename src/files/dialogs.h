@@ -10,6 +10,7 @@ namespace beditor {
 // Flags of the system message box.
 constexpr unsigned kMessageOk = 0x00;
 constexpr unsigned kMessageIconError = 0x10;
+constexpr unsigned kMessageIconWarning = 0x30;
 constexpr unsigned kMessageIconInformation = 0x40;
 
 // The application title: caption of the standard error and message boxes.

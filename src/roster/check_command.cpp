@@ -141,10 +141,12 @@ class RosterCheck {
 
 int RunCheck(const RosterContext& context, const std::vector<std::string>& names) {
   ChoiceLists lists = ChoiceLists::Read(context);
-  const auto files = FilesToWorkOn(context, names);
+  const RosterFiles roster = FilesToWorkOn(context, names);
+  const auto& files = roster.files;
   RosterCheck check(context, std::move(lists), files.size());
   ProgressLine progress(context.err, context.showProgress, "check", files.size());
-  std::size_t errors = 0;
+  ReportUnlisted(roster, context.out);
+  std::size_t errors = roster.unlisted.size();
   std::size_t warnings = 0;
   for (std::size_t i = 0; i < files.size(); ++i) {
     const auto findings = check.Check(files[i]);

@@ -4,21 +4,24 @@
 #include <cstring>
 
 #include "core/csv.h"
+#include "core/file_access.h"
 #include "core/path_utf8.h"
 
 namespace beditor::roster {
 
 CsvOutput::CsvOutput(const RosterContext& context, const std::string& fileName)
     : out_(context.out), fileName_(fileName) {
-  if (fileName.empty()) return;
-  file_.emplace(PathFromUtf8(fileName), std::ios::binary | std::ios::trunc);
-  if (!*file_) throw BEditorError("cannot create \"" + fileName + "\"");
+  if (!fileName.empty()) file_.emplace(std::ios::out | std::ios::binary);
 }
 
 void CsvOutput::Finish() {
-  Stream().flush();
-  if (file_) file_->close();
-  if (!Stream()) throw BEditorError("cannot write \"" + (fileName_.empty() ? std::string("standard output") : fileName_) + "\"");
+  if (file_) {
+    if (!*file_) throw BEditorError("cannot write \"" + fileName_ + "\"");
+    ReplaceFileContents(PathFromUtf8(fileName_), file_->view());
+    return;
+  }
+  out_.flush();
+  if (!out_) throw BEditorError("cannot write standard output");
 }
 
 namespace {

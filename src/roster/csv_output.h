@@ -1,10 +1,10 @@
 #pragma once
 // Where `export` and `rate --csv` write: standard output, or a file named with -o.
 #include <array>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -14,16 +14,17 @@ namespace beditor::roster {
 
 class CsvOutput {
  public:
-  // An empty name is standard output. Throws BEditorError when the file cannot be created.
+  // An empty name is standard output.
   CsvOutput(const RosterContext& context, const std::string& fileName);
   std::ostream& Stream() { return file_ ? *file_ : out_; }
-  // Throws BEditorError when not everything could be written.
+  // A file named is replaced whole, as a fighter file is saved: a failure leaves the former
+  // file as it was. Throws BEditorError when not everything could be written.
   void Finish();
 
  private:
   std::ostream& out_;
   std::string fileName_;
-  std::optional<std::ofstream> file_;
+  std::optional<std::ostringstream> file_;  // the file's bytes, until Finish
 };
 
 // Records built cell by cell in one buffer, which goes to the stream in large blocks: a

@@ -12,7 +12,9 @@ namespace beditor::roster {
 
 int RunExport(const RosterContext& context, const ExportOptions& options) {
   const ChoiceLists lists = ChoiceLists::Read(context);
-  const auto files = ListRoster(context);
+  const RosterFiles roster = ListRoster(context);
+  const auto& files = roster.files;
+  ReportUnlisted(roster, context.err);
   CsvOutput output(context, options.outputFile);
   std::ostream& out = output.Stream();
   out << kUtf8ByteOrderMark << WriteCsvRecord(ExportHeader(), options.separator);
@@ -46,7 +48,7 @@ int RunExport(const RosterContext& context, const ExportOptions& options) {
   writer.Flush();
   progress.Clear();
   output.Finish();
-  return unreadable > 0 ? kExitProblems : kExitDone;
+  return unreadable > 0 || !roster.unlisted.empty() ? kExitProblems : kExitDone;
 }
 
 }  // namespace beditor::roster

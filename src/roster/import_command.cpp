@@ -3,6 +3,7 @@
 #include <set>
 
 #include "core/file_access.h"
+#include "core/file_errors.h"
 #include "core/line_list.h"
 #include "core/path_utf8.h"
 #include "core/team_file_name.h"
@@ -16,6 +17,7 @@ using Action = RowPlan::Action;
 
 struct Counts {
   int changed = 0, moved = 0, created = 0, unchanged = 0, teamFiles = 0;
+  int copied = 0;  // moves whose old file could not be removed
 };
 
 std::string Summary(const Counts& counts) {
@@ -23,6 +25,7 @@ std::string Summary(const Counts& counts) {
                      std::to_string(counts.created) + " created, " + std::to_string(counts.unchanged) + " unchanged";
   if (counts.teamFiles > 0)
     text += "; " + std::to_string(counts.teamFiles) + (counts.teamFiles == 1 ? " team file" : " team files") + " created";
+  if (counts.copied > 0) text += "; " + std::to_string(counts.copied) + " copied, their old files not removed";
   return text;
 }
 
@@ -98,7 +101,6 @@ int Apply(const RosterContext& context, const ImportPlan& plan) {
       // A move writes the new file first, then removes the old one, as the editor's save.
       ReplaceFileContents(PathOf(context, row.target), row.bytes);
       ++written;
-      if (row.action == Action::Move) RemoveFile(PathOf(context, row.source));
     } catch (const BEditorError& error) {
       progress.Clear();
       context.out.flush();
@@ -107,6 +109,21 @@ int Apply(const RosterContext& context, const ImportPlan& plan) {
                   << writing << " is untouched; " << written << (written == 1 ? " file was" : " files were")
                   << " written whole before it (listed above); rows after it were not imported\n";
       return kExitProblems;
+    }
+    if (row.action == Action::Move) {
+      try {
+        RemoveFileOrThrow(PathOf(context, row.source));
+      } catch (const FileRemoveError& error) {
+        // The new file is whole and stays; the user is told where the fighter now is twice.
+        progress.Clear();
+        ++counts.copied;
+        context.out << "copied " << row.source.Display() << " to " << row.target.Display() << '\n';
+        context.out.flush();
+        context.err << "error: row " << row.row << ": " << row.source.Display()
+                    << " was not removed after it was written to " << row.target.Display()
+                    << ", so the fighter is in both folders: " << error.what() << '\n';
+        continue;
+      }
     }
     progress.Clear();
     Count(counts, row.action);
@@ -120,7 +137,7 @@ int Apply(const RosterContext& context, const ImportPlan& plan) {
   }
   progress.Clear();
   context.out << Summary(counts) << '\n';
-  return kExitDone;
+  return counts.copied > 0 ? kExitProblems : kExitDone;
 }
 
 }  // namespace
@@ -128,7 +145,8 @@ int Apply(const RosterContext& context, const ImportPlan& plan) {
 int RunImport(const RosterContext& context, const ImportOptions& options) {
   std::string bytes;
   try {
-    bytes = ReadWholeFile(PathFromUtf8(options.csvFile));
+    // A spreadsheet keeps the file it saved open, for writing: the import reads it anyway.
+    bytes = ReadWholeFile(PathFromUtf8(options.csvFile), ReadSharing::OthersMayReadAndWrite);
   } catch (const BEditorError& error) {
     context.err << "error: " << error.what() << '\n';
     return kExitProblems;

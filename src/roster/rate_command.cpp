@@ -25,7 +25,9 @@ std::string FileCell(const FighterFile& file) { return file.cell.empty() ? file.
 }  // namespace
 
 int RunRate(const RosterContext& context, const std::vector<std::string>& names, const RateOptions& options) {
-  const auto files = FilesToWorkOn(context, names);
+  const RosterFiles roster = FilesToWorkOn(context, names);
+  const auto& files = roster.files;
+  ReportUnlisted(roster, context.err);
   CsvOutput output(context, options.outputFile);
   std::ostream& out = output.Stream();
 
@@ -80,7 +82,7 @@ int RunRate(const RosterContext& context, const std::vector<std::string>& names,
   }
   progress.Clear();
   output.Finish();
-  return refused > 0 ? kExitProblems : kExitDone;
+  return refused > 0 || !roster.unlisted.empty() ? kExitProblems : kExitDone;
 }
 
 }  // namespace beditor::roster

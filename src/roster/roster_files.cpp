@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/file_access.h"
+#include "core/file_errors.h"
 #include "core/path_utf8.h"
 
 namespace beditor::roster {
@@ -15,12 +16,17 @@ std::filesystem::path Resolved(const std::filesystem::path& path) {
   return error ? std::filesystem::absolute(path, error).lexically_normal() : resolved;
 }
 
-// The native names of the files matching *.txt in `folder`, sorted.
+// The native names in `folder` that end in ".txt", in any case, sorted. Throws
+// FolderListError.
 std::vector<std::filesystem::path::string_type> SortedTextFiles(const std::filesystem::path& folder) {
   std::vector<std::filesystem::path::string_type> names;
-  ForEachInFolder(folder, "*.txt", [&names](NativeName name) { names.emplace_back(name); });
+  ForEachNameEndingIn(folder, ".txt", [&names](NativeName name) { names.emplace_back(name); });
   std::sort(names.begin(), names.end());
   return names;
+}
+
+UnlistedFolder Unlisted(const std::string& display, const std::filesystem::path& folder, const std::error_code& error) {
+  return {display, FolderListError(AbsolutePathText(folder), TrimSystemText(error.message())).what()};
 }
 
 // A folder entry's name as UTF-8, without making a path of it where names are bytes already.
@@ -46,30 +52,40 @@ std::filesystem::path PathOf(const RosterContext& context, const FighterFile& fi
   return file.cell.empty() ? file.elsewhere : FightersFolder(context) / PathFromUtf8(file.cell);
 }
 
-std::vector<FighterFile> ListRoster(const RosterContext& context) {
+RosterFiles ListRoster(const RosterContext& context) {
   const auto fighters = FightersFolder(context);
   std::error_code error;
   if (!std::filesystem::is_directory(fighters, error))
     throw UnreadableFolderError("no Fighters folder in \"" + AbsolutePathText(context.folder) + "\"");
 
+  RosterFiles roster;
   // The mode's category folders first, in the order of its weight list.
   std::vector<std::string> folders;
-  for (const char* category : record::CategoryFolders(context.game))
+  for (const char* category : record::CategoryFolders(context.game)) {
     if (std::filesystem::is_directory(fighters / category, error)) folders.emplace_back(category);
+    if (error) roster.unlisted.push_back(Unlisted(std::string("Fighters/") + category, fighters / category, error));
+  }
   std::vector<std::string> others;
-  for (auto it = std::filesystem::directory_iterator(fighters, error);
-       !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+  auto it = std::filesystem::directory_iterator(fighters, error);
+  for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
     if (!it->is_directory(error)) continue;
     std::string name = PathToUtf8(it->path().filename());
     if (std::find(folders.begin(), folders.end(), name) == folders.end()) others.push_back(std::move(name));
   }
+  if (error) roster.unlisted.push_back(Unlisted("Fighters", fighters, error));
   std::sort(others.begin(), others.end());
   folders.insert(folders.end(), others.begin(), others.end());
 
-  std::vector<FighterFile> files;
+  std::vector<FighterFile>& files = roster.files;
   for (const std::string& folder : folders) {
     const auto folderPath = fighters / PathFromUtf8(folder);
-    auto names = SortedTextFiles(folderPath);
+    std::vector<std::filesystem::path::string_type> names;
+    try {
+      names = SortedTextFiles(folderPath);
+    } catch (const FolderListError& listError) {
+      roster.unlisted.push_back({"Fighters/" + folder, listError.what()});
+      continue;
+    }
     files.reserve(files.size() + names.size());
     for (auto& name : names) {
       // Made in place: a moved path is left to split its emptied name into components.
@@ -79,7 +95,7 @@ std::vector<FighterFile> ListRoster(const RosterContext& context) {
       file.folder = folder;
     }
   }
-  return files;
+  return roster;
 }
 
 std::vector<FighterFile> NamedFiles(const RosterContext& context, const std::vector<std::string>& names) {
@@ -100,8 +116,13 @@ std::vector<FighterFile> NamedFiles(const RosterContext& context, const std::vec
   return files;
 }
 
-std::vector<FighterFile> FilesToWorkOn(const RosterContext& context, const std::vector<std::string>& names) {
-  return names.empty() ? ListRoster(context) : NamedFiles(context, names);
+RosterFiles FilesToWorkOn(const RosterContext& context, const std::vector<std::string>& names) {
+  return names.empty() ? ListRoster(context) : RosterFiles{NamedFiles(context, names), {}};
+}
+
+void ReportUnlisted(const RosterFiles& roster, std::ostream& out) {
+  for (const UnlistedFolder& folder : roster.unlisted)
+    out << folder.display << ": error: " << folder.message << '\n';
 }
 
 FighterFile FileFromCell(const std::string& cell) {

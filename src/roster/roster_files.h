@@ -3,6 +3,7 @@
 // in its messages.
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -33,17 +34,31 @@ std::filesystem::path FightersFolder(const RosterContext& context);
 // Where the file lies.
 std::filesystem::path PathOf(const RosterContext& context, const FighterFile& file);
 
-// Every Fighters/*/*.txt: the category folders of the mode in weight-list order, then any
-// other folders by name; within a folder, by file name. Throws UnreadableFolderError when
-// there is no Fighters folder.
-std::vector<FighterFile> ListRoster(const RosterContext& context);
+// A folder of the roster that could not be listed, or not whole: its files are missing.
+struct UnlistedFolder {
+  std::string display;  // "Fighters/LW"
+  std::string message;  // why, as the system says it
+};
+
+struct RosterFiles {
+  std::vector<FighterFile> files;
+  std::vector<UnlistedFolder> unlisted;
+};
+
+// Every Fighters/*/*.txt, the ending in any case: the category folders of the mode in
+// weight-list order, then any other folders by name; within a folder, by file name. Throws
+// UnreadableFolderError when there is no Fighters folder.
+RosterFiles ListRoster(const RosterContext& context);
 
 // The files named on the command line (UTF-8, relative to the working folder), in the order
 // given.
 std::vector<FighterFile> NamedFiles(const RosterContext& context, const std::vector<std::string>& names);
 
 // The files a command works on: those named, or the whole roster.
-std::vector<FighterFile> FilesToWorkOn(const RosterContext& context, const std::vector<std::string>& names);
+RosterFiles FilesToWorkOn(const RosterContext& context, const std::vector<std::string>& names);
+
+// Reports each folder that could not be listed, as "Fighters/LW: error: Cannot list folder ..."
+void ReportUnlisted(const RosterFiles& roster, std::ostream& out);
 
 // The file a CSV file cell names, below Fighters/.
 FighterFile FileFromCell(const std::string& cell);

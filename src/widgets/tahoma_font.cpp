@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <future>
+#include <memory>
 #include <mutex>
 
 #ifdef BEDITOR_HAVE_FONTCONFIG
@@ -13,21 +15,34 @@
 namespace beditor {
 namespace {
 
-// Held while LoadFontConfiguration reads the configuration.
-std::mutex configurationReading;
+std::mutex readingLock;
+// Ready once the reading handed out last has run, or was dropped unrun (its task, destroyed,
+// leaves a broken promise, which ends a wait as well). Invalid while none was handed out.
+std::shared_future<void> configurationRead;
 
 }  // namespace
 
-void LoadFontConfiguration() {
+std::function<void()> FontConfigurationReading() {
+  auto reading = std::make_shared<std::packaged_task<void()>>([] {
 #ifdef BEDITOR_HAVE_FONTCONFIG
-  const std::lock_guard reading(configurationReading);
-  // The toolkit's own FcInit later finds the configuration loaded and returns at once.
-  FcInit();
+    // The toolkit's own FcInit later finds the configuration loaded and returns at once.
+    FcInit();
 #endif
+  });
+  {
+    const std::lock_guard lock(readingLock);
+    configurationRead = reading->get_future().share();
+  }
+  return [reading] { (*reading)(); };
 }
 
 bool InstallTahoma() {
-  { const std::lock_guard readingDone(configurationReading); }
+  std::shared_future<void> read;
+  {
+    const std::lock_guard lock(readingLock);
+    read = configurationRead;
+  }
+  if (read.valid()) read.wait();
   if (QFontDatabase::families().contains(QStringLiteral("Tahoma"))) return true;
   const QStringList folders = {
       QCoreApplication::applicationDirPath(),  // a copy shipped beside the program

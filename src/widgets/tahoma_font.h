@@ -2,17 +2,20 @@
 // The layout was drawn for Tahoma's metrics. Where the system lacks Tahoma, the
 // Tahoma-compatible faces of the fonts-wine package are registered with the application.
 #include <QFont>
+#include <functional>
 
 namespace beditor {
 
-// Reads the system's font configuration ahead of the toolkit, which otherwise reads it when
-// it first needs a font: a good part of the start-up that needs neither the toolkit nor a
-// window, so the program's entry runs it on a worker thread. A no-op where the toolkit does
-// not use fontconfig.
-void LoadFontConfiguration();
+// The work of reading the system's font configuration ahead of the toolkit, which otherwise
+// reads it when it first needs a font: a good part of the start-up that needs neither the
+// toolkit nor a window, so the program's entry runs it, once, on a worker thread. From this
+// call on, InstallTahoma waits until that work has run, or until it was dropped unrun, so
+// that the configuration is never read twice at once. A no-op where the toolkit does not use
+// fontconfig.
+std::function<void()> FontConfigurationReading();
 
 // Registers Tahoma when the system lacks it; returns whether Tahoma is available now. Waits
-// for a LoadFontConfiguration that is under way, so the configuration is not read twice.
+// for a FontConfigurationReading handed out before, whether or not it has started.
 bool InstallTahoma();
 
 // Tahoma with a character height of `pixels`.

@@ -1,8 +1,15 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 #include <algorithm>
+#include <cerrno>
 
 #include "core/file_access.h"
+#include "core/file_errors.h"
+#include "support/named_pipe.h"
 #include "support/temp_folder.h"
 
 namespace beditor {
@@ -70,6 +77,36 @@ TEST(FileAccess, RemoveFileIsSilentAndSameFileSeesThroughPaths) {
   RemoveFile(folder / "a.txt");
   EXPECT_FALSE(IsExistingFile(folder / "a.txt"));
 }
+
+#ifndef _WIN32
+// A path may name a pipe or a device rather than a file, chosen in a dialog or named on the
+// command line: the read neither waits for a writer nor reads an endless device, and takes
+// what a pipe holds although it has no size.
+TEST(FileAccess, ReadingAPipeOrADeviceNeitherWaitsNorFillsTheMemory) {
+  TempFolder folder;
+  test::MakeNamedPipe(folder / "pipe.txt");
+  std::string bytes = "not read";
+  EXPECT_TRUE(test::ReturnsWithoutAWriter(folder / "pipe.txt", [&] { bytes = ReadWholeFile(folder / "pipe.txt"); }));
+  EXPECT_EQ(bytes, "") << "no writer: nothing to read";
+
+  int ends[2];
+  ASSERT_EQ(::pipe(ends), 0);
+  ASSERT_EQ(::write(ends[1], "A\r\nB", 4), 4);
+  ::close(ends[1]);
+  EXPECT_EQ(ReadWholeFile("/dev/fd/" + std::to_string(ends[0])), "A\r\nB") << "a pipe the shell hands over";
+  ::close(ends[0]);
+
+  EXPECT_EQ(ReadWholeFile("/dev/null"), "");
+  std::filesystem::create_symlink("/dev/zero", folder / "zero.txt");
+  try {
+    ReadWholeFile(folder / "zero.txt");
+    ADD_FAILURE() << "an endless device was read";
+  } catch (const FileOpenError& error) {
+    EXPECT_EQ(std::string(error.what()), "Cannot open file \"" + AbsolutePathText(folder / "zero.txt") + "\". " +
+                                             SystemErrorText(EFBIG));
+  }
+}
+#endif
 
 TEST(FileAccess, ProgramFolderHoldsTheRunningExecutable) {
   EXPECT_TRUE(IsExistingFile(ExecutablePath()));

@@ -8,8 +8,10 @@
 #include <csignal>
 #endif
 
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <memory>
 #include <random>
 
 #include "core/file_errors.h"
@@ -134,6 +136,36 @@ TEST(LineList, LoadedFileGivesTheSameLinesThroughEveryAccess) {
   list.LoadLines(path);
   EXPECT_THROW(list.LineView(5), ListIndexError);
   EXPECT_THROW(list.LineView(-1), ListIndexError);
+}
+
+// A const call turns the loaded bytes into strings: the views taken before it must still
+// read their lines afterwards. Memory given back is handed out again at once by the next
+// requests of its size, so the freshly filled blocks below overwrite any bytes freed under
+// the views; the sanitizer build reports the read itself.
+TEST(LineList, ViewsStayValidThroughConstCalls) {
+  TempFolder folder;
+  const std::string line(300, 'a');
+  const std::string bytes = line + "\r\n" + line + "b\r\n";
+  WriteBytes(folder / "f.txt", bytes);
+  const std::vector<std::pair<const char*, std::function<void(const LineList&)>>> constCalls = {
+      {"LineAt", [](const LineList& list) { EXPECT_EQ(list.LineAt(1), std::string(300, 'a') + "b"); }},
+      {"Lines", [](const LineList& list) { EXPECT_EQ(list.Lines().size(), 2u); }},
+      {"SaveLines", [&folder](const LineList& list) { list.SaveLines(folder / "copy.txt"); }},
+  };
+  for (const auto& [name, call] : constCalls) {
+    LineList list;
+    list.LoadLines(folder / "f.txt");
+    std::array<std::string_view, 2> views{list.LineView(0)};
+    list.FirstLineViews(std::span(views).subspan(1, 1));
+    call(list);
+    std::vector<std::unique_ptr<char[]>> reused;
+    for (std::size_t size = bytes.size(); size < bytes.size() + 200; size += 8) {
+      reused.push_back(std::make_unique<char[]>(size));
+      std::fill_n(reused.back().get(), size, 'x');
+    }
+    EXPECT_EQ(views[0], line) << name;
+    EXPECT_EQ(views[1], line) << name;
+  }
 }
 
 // A reader of many files loads each into the same list, which reuses its memory: a copy

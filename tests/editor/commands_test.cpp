@@ -1,6 +1,7 @@
 #include "core/fighter_record.h"
 #include "editor_fixture.h"
 #include "core/file_access.h"
+#include "support/refusing_files.h"
 
 namespace beditor::test {
 namespace {
@@ -61,6 +62,26 @@ TEST_F(Commands, SaveAfterACategoryChangeMovesTheFighterToItsNewFolder) {
   EXPECT_EQ(Form().LoadedCategory(), -1);
   EXPECT_TRUE(Edit("edNombre")->text().isEmpty());
   EXPECT_EQ(Form().FighterLines().Lines(), record::FreshRecord().Lines());
+}
+
+// The old file cannot be removed (its folder refuses changes to the user): the save stands
+// and is confirmed as ever, then one more message names the old file, so the user knows the
+// fighter is now in two folders.
+TEST_F(Commands, AnOldFileThatCannotBeRemovedIsNamedAfterTheConfirmation) {
+  LoadAna();
+  Pick(Combo("cbCatPeso"), 2);
+  AnswerSave(folder_ / "Fighters/WW/Ana de Souza.txt");
+  LetAnyoneWriteIn(folder_ / "Fighters/WW");
+  WithUnremovableFile(folder_ / "Fighters/LW/Ana.txt", [this] { Button("CmdButton1")->Click(); });
+
+  EXPECT_TRUE(IsExistingFile(folder_ / "Fighters/WW/Ana de Souza.txt"));
+  EXPECT_EQ(ReadBytes(folder_ / "Fighters/LW/Ana.txt"), JoinLines(fighter_));
+  ASSERT_EQ(dialogs_.messages.size(), 2u) << dialogs_.Texts().join('|').toStdString();
+  EXPECT_EQ(dialogs_.messages[0].text, CaptionLine(87));
+  EXPECT_TRUE(dialogs_.messages[1].text.contains(QString::fromStdString((folder_ / "Fighters/LW/Ana.txt").string())))
+      << dialogs_.messages[1].text.toStdString();
+  EXPECT_EQ(dialogs_.messages[1].flags, 0x30u);
+  EXPECT_TRUE(Edit("edNombre")->text().isEmpty()) << "cleared, as after every save";
 }
 
 TEST_F(Commands, SaveInTheSameCategoryKeepsTheOldFile) {

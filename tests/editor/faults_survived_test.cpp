@@ -10,6 +10,7 @@
 #include "editor_fixture.h"
 #include "core/file_access.h"
 #include "core/file_errors.h"
+#include "support/named_pipe.h"
 #include "support/ordinary_user_save.h"
 
 namespace beditor::test {
@@ -154,6 +155,26 @@ TEST_F(FaultsSurvived, ATeamFolderOfTenThousandEntriesIsListedWhole) {
   EXPECT_GE(Combo("cbTeam")->findText("Club"), 0);
   EXPECT_GE(Combo("cbTeam")->findText(".hidden"), 0);
   EXPECT_EQ(Combo("cbTeam")->findText("notes"), -1);
+}
+
+// A pipe chosen in the open dialog or named on the command line is read as what it holds,
+// without waiting for a writer: the window keeps answering. A device that never ends is
+// refused as a file that cannot be loaded.
+TEST_F(FaultsSurvived, APipeOrADeviceLoadsWithoutStoppingTheWindow) {
+  const auto pipe = folder_ / "Fighters/LW/Pipe.txt";
+  MakeNamedPipe(pipe);
+  dialogs_.openAnswers.push_back(FileDialogAnswer{QString::fromStdString(pipe.string()), 0});
+  EXPECT_TRUE(ReturnsWithoutAWriter(pipe, [&] { Button("CmdButton2")->Click(); }));
+  EXPECT_TRUE(dialogs_.messages.empty()) << dialogs_.Texts().join('|').toStdString();
+  EXPECT_EQ(Form().LoadedPath(), pipe);
+  EXPECT_EQ(Edit("edNombre")->text(), "0") << "loaded as an empty file";
+
+  EXPECT_TRUE(ReturnsWithoutAWriter(pipe, [&] { StartShown({"LW/Pipe.txt"}); }));
+  EXPECT_EQ(Form().LoadedPath(), pipe);
+
+  std::filesystem::create_symlink("/dev/zero", folder_ / "Fighters/LW/Zero.txt");
+  Form().LoadFighter(folder_ / "Fighters/LW/Zero.txt");
+  EXPECT_EQ(dialogs_.Texts(), QStringList{"El luchador no se ha cargado correctamente"});
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// ReplaceFileContents where the path is a symbolic link, where the folder refuses new files
-// and where the file-creation mask changed after start-up: POSIX cases, made for real.
+// ReplaceFileContents where the path is a symbolic link, where the folder refuses new files,
+// where the file-creation mask changed after start-up and where the folder cannot be
+// flushed: POSIX cases, made for real or, for the flush, at the system call.
 #ifndef _WIN32
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -9,6 +10,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+#include <mutex>
 
 #include "core/file_access.h"
 #include "core/file_errors.h"
@@ -20,11 +25,41 @@
 // meanwhile, so a save must never call it.
 namespace {
 std::atomic<int> umaskCalls{0};
+
+// The folder flushes of this test binary: which folder, and what its file held then. A
+// folder's flush fails with this error number while it is not 0, as a failing disk makes it.
+struct FolderFlush {
+  dev_t device;
+  ino_t inode;
+  std::string watchedBytes;
+};
+std::mutex folderFlushLock;
+std::filesystem::path watchedFile;
+std::vector<FolderFlush> folderFlushes;
+std::atomic<int> folderFlushError{0};
 }  // namespace
 
 extern "C" mode_t umask(mode_t mask) noexcept {
   ++umaskCalls;
   return static_cast<mode_t>(::syscall(SYS_umask, mask));
+}
+
+extern "C" int fsync(int fd) {
+  struct stat info {};
+  if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    const std::lock_guard lock(folderFlushLock);
+    std::string bytes;
+    if (!watchedFile.empty()) {
+      std::ifstream file(watchedFile, std::ios::binary);
+      bytes.assign(std::istreambuf_iterator<char>(file), {});
+    }
+    folderFlushes.push_back({info.st_dev, info.st_ino, bytes});
+    if (const int error = folderFlushError.load()) {
+      errno = error;
+      return -1;
+    }
+  }
+  return static_cast<int>(::syscall(SYS_fsync, fd));
 }
 
 namespace beditor {
@@ -112,6 +147,41 @@ TEST(FileReplacement, ANewFileFollowsTheMaskOfTheMomentWithoutTheSaveSettingIt) 
 #endif
   }
   ::umask(startUpMask);
+}
+
+// A save is flushed to its folder once the file holds the new bytes, and a folder that cannot
+// be flushed fails the save with the system's reason.
+TEST(FileReplacement, TheFolderIsFlushedAfterTheMoveAndItsFailureReported) {
+  TempFolder folder;
+  const auto file = folder / "Ana.txt";
+  WriteBytes(file, "former\r\n");
+  {
+    const std::lock_guard lock(folderFlushLock);
+    watchedFile = file;
+    folderFlushes.clear();
+  }
+  ReplaceFileContents(file, "new\r\n");
+  const struct stat folderStatus = StatusOf(folder.Path());
+  const auto flushesOfTheFolder = [&folderStatus] {
+    const std::lock_guard lock(folderFlushLock);
+    std::vector<std::string> seen;
+    for (const FolderFlush& flush : folderFlushes)
+      if (flush.device == folderStatus.st_dev && flush.inode == folderStatus.st_ino) seen.push_back(flush.watchedBytes);
+    return seen;
+  };
+  EXPECT_EQ(flushesOfTheFolder(), std::vector<std::string>{"new\r\n"});
+
+  folderFlushError = EIO;
+  try {
+    ReplaceFileContents(file, "newer\r\n");
+    ADD_FAILURE() << "a save whose folder could not be flushed was reported as done";
+  } catch (const FileCreateError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "Cannot create file \"" + AbsolutePathText(file) + "\". " + SystemErrorText(EIO));
+  }
+  folderFlushError = 0;
+  const std::lock_guard lock(folderFlushLock);
+  watchedFile.clear();
 }
 
 // An ordinary user saving into a folder that refuses new entries (r-x, or sticky and not

@@ -3,6 +3,14 @@
 
 #include <algorithm>
 
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#endif
+
 #include "core/csv.h"
 #include "core/path_utf8.h"
 #include "roster_run.h"
@@ -95,6 +103,57 @@ TEST(Rate, TableCsvAndExportAgree) {
   }
   EXPECT_EQ(next, rated.size());
 }
+
+#ifndef _WIN32
+// The tool run in a child process whose files may not grow beyond `limit` bytes: writes past
+// it fail (EFBIG), as on a full disk.
+RunResult RunWithFileSizeLimit(const std::filesystem::path& folder, const std::vector<std::string>& arguments,
+                               rlim_t limit) {
+  const auto output = folder.parent_path() / (folder.filename().string() + "-limited.out");
+  const pid_t child = fork();
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit small{limit, limit};
+    setrlimit(RLIMIT_FSIZE, &small);
+    const RunResult result = RunTool(folder, arguments);
+    const rlimit none{RLIM_INFINITY, RLIM_INFINITY};
+    setrlimit(RLIMIT_FSIZE, &none);
+    WriteBytes(output, result.err);
+    _exit(result.code);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  RunResult result;
+  result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.err = ReadBytes(output);
+  std::filesystem::remove(output);
+  return result;
+}
+
+// A CSV written with -o replaces the former one whole, or not at all: an export that fails
+// halfway leaves the former file as it was, and no temporary file beside it.
+TEST(Export, AFailedOutputFileKeepsTheFormerOne) {
+  const TempFolder folder = CopyOfFixture();
+  const auto csv = folder / "out/roster.csv";
+  std::filesystem::create_directory(folder / "out");
+  const std::string former = "file,punches\r\nFW/Ana Ribeiro.txt,12\r\n";
+  for (const auto& command : {std::vector<std::string>{"export"}, std::vector<std::string>{"rate", "--csv"}}) {
+    SCOPED_TRACE(command.front());
+    WriteBytes(csv, former);
+    auto arguments = command;
+    arguments.insert(arguments.end(), {"-o", PathToUtf8(csv)});
+    const RunResult failed = RunWithFileSizeLimit(folder.Path(), arguments, 200);
+    EXPECT_EQ(failed.code, 1);
+    EXPECT_NE(failed.err.find("Stream write error"), std::string::npos) << failed.err;
+    EXPECT_EQ(ReadBytes(csv), former);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "out"), {}), 1);
+
+    RunTool(folder.Path(), arguments);
+    EXPECT_EQ(ReadBytes(csv), command.front() == "export" ? FixtureFile("export_tav.csv")
+                                                          : RunTool(folder.Path(), command).out);
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace beditor::roster::test

@@ -4,11 +4,18 @@
 #include <functional>
 
 #include "core/csv.h"
+#include "core/file_access.h"
 #include "core/path_utf8.h"
 #include "core/windows_1252.h"
 #include "roster_run.h"
+#include "support/refusing_files.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <csignal>
 #include <fstream>
 #include <sys/resource.h>
@@ -19,7 +26,9 @@
 namespace beditor::roster::test {
 namespace {
 
+using beditor::test::LetAnyoneWriteIn;
 using beditor::test::ReadBytes;
+using beditor::test::WithUnremovableFile;
 using beditor::test::WriteBytes;
 using Rows = std::vector<std::vector<std::string>>;
 
@@ -339,7 +348,53 @@ TEST(Import, ReadOnlyFileStopsTheImport) {
   ExpectStoppedAtTheSecond(before, FolderBytes(folder.Path()));
 }
 
-#ifndef _WIN32
+// A move whose old file cannot be removed (read-only on Windows, in a folder the user may
+// not change elsewhere) keeps the new file, which is whole, says where the fighter now is
+// twice, and goes on with the other rows; the import then fails.
+TEST(Import, AnOldFileThatCannotBeRemovedIsReportedNamingBothFiles) {
+  const TempFolder folder = CopyOfFixture();
+  Rows rows = ExportedRows(folder.Path());
+  Cell(rows, "HW/Twin Two.txt", "category") = "Light Heavyweight: Max 205 lb / 93 kg";
+  Cell(rows, "SHW/Big Tom.txt", "punches") = "15";
+  const std::string moved = ReadBytes(folder / "Fighters/HW/Twin Two.txt");
+  LetAnyoneWriteIn(folder / "Fighters/LHW");
+  LetAnyoneWriteIn(folder / "Fighters/SHW");
+  std::filesystem::permissions(folder / "Fighters/SHW/Big Tom.txt", std::filesystem::perms::all);
+  RunResult result;
+  WithUnremovableFile(folder / "Fighters/HW/Twin Two.txt", [&] { result = Import(folder, CsvText(rows)); });
+  EXPECT_EQ(result.code, 1);
+  EXPECT_EQ(result.out,
+            "copied Fighters/HW/Twin Two.txt to Fighters/LHW/Twin Two.txt\n"
+            "changed Fighters/SHW/Big Tom.txt\n"
+            "1 changed, 0 moved, 0 created, 10 unchanged; 1 copied, their old files not removed\n");
+  EXPECT_NE(result.err.find("error: row 12: Fighters/HW/Twin Two.txt was not removed after it was written to "
+                            "Fighters/LHW/Twin Two.txt, so the fighter is in both folders: Cannot remove file \"" +
+                            AbsolutePathText(folder / "Fighters/HW/Twin Two.txt") + "\". "),
+            std::string::npos)
+      << result.err;
+  EXPECT_EQ(ReadBytes(folder / "Fighters/HW/Twin Two.txt"), moved);
+  EXPECT_NE(ReadBytes(folder / "Fighters/LHW/Twin Two.txt").find("\r\n3\r\n190 cm"), std::string::npos);
+}
+
+#ifdef _WIN32
+// A spreadsheet keeps the CSV it saved open for writing, letting others read it: the import
+// reads it all the same.
+TEST(Import, ACsvHeldOpenByASpreadsheetIsImported) {
+  const TempFolder folder = CopyOfFixture();
+  Rows rows = ExportedRows(folder.Path());
+  Cell(rows, "FW/Ana Ribeiro.txt", "punches") = "15";
+  const auto csv = folder / "edited.csv";
+  WriteBytes(csv, CsvText(rows));
+  const HANDLE held = CreateFileW(csv.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const RunResult result = RunTool(folder.Path(), {"import", PathToUtf8(csv)});
+  CloseHandle(held);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.code, 0);
+  EXPECT_EQ(result.out, "changed Fighters/FW/Ana Ribeiro.txt\n1 changed, 0 moved, 0 created, 11 unchanged\n");
+}
+#else
 TEST(Import, ShortWriteStopsTheImport) {
   const TempFolder folder = CopyOfFixture();
   // Too long for the file-size limit below; the other fighters fit.
