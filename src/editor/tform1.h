@@ -8,6 +8,7 @@
 
 #include "evaluation/ability_boxes.h"
 #include "core/argument_splitter.h"
+#include "core/editor_mode.h"
 #include "core/fighter_layout.h"
 #include "files/dialogs.h"
 #include "core/line_list.h"
@@ -48,8 +49,8 @@ class TForm1 : public QWidget {
   const std::filesystem::path& LoadedPath() const { return loadedPath_; }
   // The number remembered in EditorMode.txt, and the game the window edits: JEX for 1,
   // TAV for any other number.
-  int EditorMode() const { return editorMode_; }
-  record::Game Game() const { return game_; }
+  int EditorMode() const { return mode_.Number(); }
+  record::Game Game() const { return mode_.EditedGame(); }
 
   // The commands, as their buttons run them.
   void CmdButton1Click();  // save
@@ -120,8 +121,7 @@ class TForm1 : public QWidget {
   LineList configLines_;
   int loadedCategory_ = 0;
   std::filesystem::path loadedPath_;
-  int editorMode_ = 0;
-  record::Game game_ = record::Game::TAV;
+  record::EditorMode mode_;
 
   // Remembered between showings of the file dialogs.
   QString openFolder_;

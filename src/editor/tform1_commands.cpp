@@ -47,7 +47,7 @@ void TForm1::CmdButton1Click() {
     dialogs_.ShowSystemMessage(text, title, kMessageOk | kMessageIconInformation);
     return;
   }
-  if (cbGamePlan->currentIndex() == record::kGoToTheGroundPosition && game_ == record::Game::JEX) {
+  if (cbGamePlan->currentIndex() == record::kGoToTheGroundPosition && Game() == record::Game::JEX) {
     dialogs_.ShowSystemMessage(QStringLiteral("JEX fighters cannot have Go to the ground gameplan"),
                                QStringLiteral("Not saved"), kMessageOk | kMessageIconInformation);
     return;
@@ -67,7 +67,7 @@ void TForm1::CmdButton1Click() {
   }
 
   // The folder of the chosen category in the game the window edits.
-  if (const auto folder = record::CategoryFolder(game_, cbCatPeso->currentIndex()))
+  if (const auto folder = record::CategoryFolder(Game(), cbCatPeso->currentIndex()))
     saveFolder_ = ToQString(InProgramFolder("Fighters") / std::string(*folder));
   request.folder = saveFolder_;
   request.filters = {QStringLiteral("Texto (*.txt)"), QStringLiteral("Todos (*)")};

@@ -18,20 +18,18 @@ QString ModeButtonCaption(record::Game game) {
 }  // namespace
 
 void TForm1::btCambiarEditorClick() {
-  if (game_ == record::Game::JEX) {
-    game_ = record::Game::TAV;
-    btCambiarEditor->SetCaption(ModeButtonCaption(game_));
-    LoadWeightList(record::WeightListFileName(game_));
-    editorMode_ = 0;
+  mode_ = mode_.Switched();
+  const record::Game game = mode_.EditedGame();
+  if (game == record::Game::TAV) {
+    btCambiarEditor->SetCaption(ModeButtonCaption(game));
+    LoadWeightList(record::WeightListFileName(game));
     for (QWidget* control : std::initializer_list<QWidget*>{cbGroundGPlan, edSherdog, cbFancySubs, spTD, spTDDef,
                                                             spGnP, spGroundGame, spSub, spSubDef})
       control->setEnabled(true);
     return;
   }
-  game_ = record::Game::JEX;
-  LoadWeightList(record::WeightListFileName(game_));
-  editorMode_ = 1;
-  btCambiarEditor->SetCaption(ModeButtonCaption(game_));
+  LoadWeightList(record::WeightListFileName(game));
+  btCambiarEditor->SetCaption(ModeButtonCaption(game));
   cbGroundGPlan->setEnabled(false);
   cbGroundGPlan->setCurrentIndex(0);
   edSherdog->setEnabled(false);

@@ -55,11 +55,15 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormShow() {
-  editorMode_ = ReadEditorModeNumber(programFolder_);
-  if (record::GameFromModeNumber(editorMode_) == record::Game::JEX) btCambiarEditorClick();
+  // The window was built as the TAV editor; the switch makes it the JEX editor.
+  const record::EditorMode remembered(ReadEditorModeNumber(programFolder_));
+  if (remembered.EditedGame() == record::Game::JEX)
+    btCambiarEditorClick();
+  else
+    mode_ = remembered;
 }
 
-void TForm1::FormClose() { WriteEditorModeNumber(programFolder_, editorMode_); }
+void TForm1::FormClose() { WriteEditorModeNumber(programFolder_, mode_.Number()); }
 
 void TForm1::LoadBackground() {
   imFondo->setPixmap(QPixmap::fromImage(TakeBackground(programFolder_)));
