@@ -131,4 +131,11 @@ constexpr PlainControlLayout kPlayDirtyLabel = {"lbPlayDirty", 342, 622, 0, 0};
 constexpr const char* kPlayDirtyCaption = "Fighter plays dirty";
 constexpr int kPlayDirtyCaptionLine = 114;
 
+// The save command's two messages from the caption table: text and title lines.
+struct CaptionMessage {
+  int textLine, titleLine;
+};
+constexpr CaptionMessage kIncompleteFighterMessage = {85, 86};  // a field the save needs is empty
+constexpr CaptionMessage kFighterSavedMessage = {87, 88};
+
 }  // namespace beditor::layout

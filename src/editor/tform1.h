@@ -18,6 +18,9 @@ class QLabel;
 class QLineEdit;
 
 namespace beditor {
+namespace layout {
+struct CaptionMessage;
+}
 
 class CaptionLabel;
 class ClickableImage;
@@ -108,6 +111,8 @@ class TForm1 : public QWidget {
   void WriteTextLine(int line, const QLineEdit* box);
   void WriteLine(int line, const std::string& text);
   QString Caption(int line) const;
+  // An information box with the message's text and title from the caption table.
+  void ShowCaptionMessage(const layout::CaptionMessage& message);
   std::filesystem::path InProgramFolder(const std::filesystem::path& relative) const;
   void Guarded(const std::function<void()>& body);
 

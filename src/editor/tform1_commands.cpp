@@ -8,6 +8,7 @@
 #include "evaluation/tform2.h"
 #include "core/file_access.h"
 #include "files/path_text.h"
+#include "resources/editor_layout.h"
 #include "widgets/gradient_button.h"
 #include "widgets/stat_spin_edit.h"
 
@@ -42,9 +43,7 @@ void TForm1::CmdButton1Click() {
                           edSherdog->text().isEmpty() || cbGroundGPlan->currentIndex() < 0 ||
                           cbJuegoSucio->currentIndex() < 0 || cbClinchGPlan->currentIndex() < 0;
   if (incomplete) {
-    const QString text = Caption(85);
-    const QString title = Caption(86);
-    dialogs_.ShowSystemMessage(text, title, kMessageOk | kMessageIconInformation);
+    ShowCaptionMessage(layout::kIncompleteFighterMessage);
     return;
   }
   if (cbGamePlan->currentIndex() == record::kGoToTheGroundPosition && Game() == record::Game::JEX) {
@@ -80,14 +79,19 @@ void TForm1::CmdButton1Click() {
 
   const auto savedPath = ToPath(answer->path);
   fighterLines_.SaveLines(savedPath);
-  const QString savedText = Caption(87);
-  const QString savedTitle = Caption(88);
-  dialogs_.ShowSystemMessage(savedText, savedTitle, kMessageOk | kMessageIconInformation);
+  ShowCaptionMessage(layout::kFighterSavedMessage);
   // A fighter that changed category leaves its old folder, unless it was saved over itself.
   if (loadedCategory_ != -1 && loadedCategory_ != cbCatPeso->currentIndex() &&
       !SameFile(loadedPath_, savedPath))
     RemoveFile(loadedPath_);
   ClearAll();
+}
+
+void TForm1::ShowCaptionMessage(const layout::CaptionMessage& message) {
+  // The text's line first: of a table too short for both, the error names that line.
+  const QString text = Caption(message.textLine);
+  const QString title = Caption(message.titleLine);
+  dialogs_.ShowSystemMessage(text, title, kMessageOk | kMessageIconInformation);
 }
 
 void TForm1::CmdButton3Click() { close(); }
