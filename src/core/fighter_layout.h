@@ -3,6 +3,7 @@
 // stored, the fixed choice lists, and the category folder of each weight position per game.
 // The editor's bindings, its load checks and save folders, the roster tool and the tests are
 // all derived from this table.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -23,8 +24,11 @@ enum class FieldKind {
   Ability,  // a whole number, 1..20 as the editor shows it
   Text,     // any text of one line
   Choice,   // a list position stored as a number (position + offset)
-  Team,     // text; "0" stands for no team
+  Team,     // text; kNoTeamLine stands for no team
 };
+
+// The team line of a fighter without a team; the team box shows it empty.
+constexpr std::string_view kNoTeamLine = "0";
 
 enum class ChoiceList { None, GamePlan, Weight, GroundGamePlan, ClinchGamePlan, FightStyle, Fancy };
 
@@ -89,6 +93,17 @@ constexpr const FieldLayout& LayoutOf(Field field) {
   throw "every field has a row";  // never reached: a compile-time error when used in a constant
 }
 constexpr int LineOf(Field field) { return LayoutOf(field).line; }
+// The field's row in kFields, for tables kept in its order.
+constexpr std::size_t RowOf(Field field) { return static_cast<std::size_t>(&LayoutOf(field) - kFields.data()); }
+
+// The rows in line order: the order a load fills the form in, and messages about a file
+// follow its lines.
+constexpr auto kFieldsByLine = [] {
+  std::array<const FieldLayout*, kFields.size()> rows{};
+  for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = &kFields[i];
+  std::sort(rows.begin(), rows.end(), [](const FieldLayout* a, const FieldLayout* b) { return a->line < b->line; });
+  return rows;
+}();
 
 // The row of the field stored on `line`, if any (lines 30 and 34 are carried, never shown).
 constexpr const FieldLayout* LayoutAtLine(int line) {
@@ -109,7 +124,8 @@ constexpr auto kNumberLines = [] {
   return lines;
 }();
 
-// The ability lines in the order of the roster's columns.
+// The eighteen abilities, in the order of the roster's columns (and of their lines). Every
+// list of the abilities, of values or of boxes, is kept in this order or looked up by field.
 constexpr auto kAbilityFields = [] {
   std::array<Field, 18> fields{};
   std::size_t count = 0;
@@ -118,6 +134,13 @@ constexpr auto kAbilityFields = [] {
   if (count != fields.size()) throw "the table has 18 abilities";
   return fields;
 }();
+
+// The ability's place in kAbilityFields.
+constexpr std::size_t AbilityIndex(Field field) {
+  for (std::size_t i = 0; i < kAbilityFields.size(); ++i)
+    if (kAbilityFields[i] == field) return i;
+  throw "not an ability";  // never reached: a compile-time error when used in a constant
+}
 
 // Stored number <-> list position.
 constexpr long long StoredChoice(Field field, int position) { return position + LayoutOf(field).offset; }

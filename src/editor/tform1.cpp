@@ -244,9 +244,10 @@ void TForm1::ConnectHandlers() {
 }
 
 AbilityBoxes TForm1::Abilities() const {
-  return AbilityBoxes{spPunch, spKick, spStrenght, spClinch, spAgility, spDodge,
-                      spMotivation, spTD, spTDDef, spGnP, spSub, spSubDef,
-                      spStamina, spFortitude, spPace, spAgressivity, spKORes, spGroundGame};
+  AbilityBoxes boxes{};
+  for (std::size_t i = 0; i < layout::kAbilityBoxes.size(); ++i)
+    boxes[record::AbilityIndex(layout::kAbilityBoxes[i].field)] = abilityBoxes_[i];
+  return boxes;
 }
 
 void TForm1::Guarded(const std::function<void()>& body) { RunGuarded(dialogs_, body); }

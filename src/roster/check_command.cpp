@@ -117,7 +117,7 @@ class RosterCheck {
 
   template <typename Add>
   void CheckTeam(const FieldLayout& field, std::string_view stored, Add& add) {
-    if (stored == "0" || stored.empty()) return;
+    if (stored == record::kNoTeamLine || stored.empty()) return;
     auto [known, added] = teamFiles_.try_emplace(std::string(stored), true);
     if (added) {
       const std::string team = Windows1252ToUtf8(stored);

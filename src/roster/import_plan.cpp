@@ -131,7 +131,7 @@ class Planner {
   std::optional<std::string> FolderFor(const CsvRecord& record, const std::string& storedCategory) {
     const auto position = record::ChoicePosition(Field::Category, ParseInteger(storedCategory));
     if (const auto folder = record::CategoryFolder(context_.game, position)) return std::string(*folder);
-    const std::size_t field = &record::LayoutOf(Field::Category) - record::kFields.data();
+    const std::size_t field = record::RowOf(Field::Category);
     Refuse(record.row, fieldColumns_[field] + 1,
            std::string("category: ") + Quoted(Cell(record, fieldColumns_[field])) + " has no category folder in " +
                (context_.game == record::Game::JEX ? "JEX" : "TAV") + " mode");
@@ -216,7 +216,9 @@ class Planner {
     return Claim(file, row, column);
   }
 
-  static std::string TeamOf(std::string_view line) { return line == "0" ? std::string() : Windows1252ToUtf8(line); }
+  static std::string TeamOf(std::string_view line) {
+    return line == record::kNoTeamLine ? std::string() : Windows1252ToUtf8(line);
+  }
 
   void PlanCreate(const CsvRecord& record) {
     const bool jex = context_.game == record::Game::JEX;
