@@ -162,6 +162,21 @@ constexpr std::array<const char*, 7> kBuiltInWeights = {
     "Light Heavyweight: Max 205 lb / 93 kg", "Heavyweight: Max 265 lb / 120 kg",
     "Super Heavyweight: +265lbs / 120 kg"};
 
+// The entries a list holds before, or without, a list file: the fixed lists, and the built-in
+// weight categories. None for the style list, which always comes from its file.
+constexpr std::span<const char* const> BuiltInEntries(ChoiceList list) {
+  switch (list) {
+    case ChoiceList::GamePlan: return kGamePlans;
+    case ChoiceList::Weight: return kBuiltInWeights;
+    case ChoiceList::GroundGamePlan: return kGroundGamePlans;
+    case ChoiceList::ClinchGamePlan: return kClinchGamePlans;
+    case ChoiceList::Fancy: return kFancyChoices;
+    case ChoiceList::FightStyle:
+    case ChoiceList::None: break;
+  }
+  return {};
+}
+
 // Category folders below Fighters/, by weight-list position.
 constexpr std::array<const char*, 7> kTavFolders = {"FW", "LW", "WW", "MW", "LHW", "HW", "SHW"};
 constexpr std::array<const char*, 6> kJexFolders = {"FW", "LW", "MW", "LHW", "HW", "SHW"};

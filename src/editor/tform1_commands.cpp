@@ -1,6 +1,7 @@
 // Open, save, clear, evaluate and exit.
 #include <QComboBox>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "core/fighter_record.h"
 #include "core/team_file_name.h"
@@ -10,10 +11,14 @@
 #include "files/path_text.h"
 #include "resources/editor_layout.h"
 #include "widgets/gradient_button.h"
-#include "widgets/stat_spin_edit.h"
 
 namespace beditor {
 namespace {
+
+// The fields the save refuses to go without.
+constexpr std::array<record::Field, 8> kNeededFields = {
+    record::Field::FullName,       record::Field::CommonName, record::Field::Category,   record::Field::GamePlan,
+    record::Field::SherdogId,      record::Field::GroundGamePlan, record::Field::FightStyle, record::Field::ClinchGamePlan};
 
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
   std::error_code error;
@@ -38,15 +43,15 @@ void TForm1::CmdButton2Click() {
 }
 
 void TForm1::CmdButton1Click() {
-  const bool incomplete = edNombre->text().isEmpty() || edNombreCorto->text().isEmpty() ||
-                          cbCatPeso->currentIndex() < 0 || cbGamePlan->currentIndex() < 0 ||
-                          edSherdog->text().isEmpty() || cbGroundGPlan->currentIndex() < 0 ||
-                          cbJuegoSucio->currentIndex() < 0 || cbClinchGPlan->currentIndex() < 0;
+  using record::Field;
+  const bool incomplete = std::any_of(kNeededFields.begin(), kNeededFields.end(),
+                                      [this](Field field) { return controls_.ShowsNothing(field); });
   if (incomplete) {
     ShowCaptionMessage(layout::kIncompleteFighterMessage);
     return;
   }
-  if (cbGamePlan->currentIndex() == record::kGoToTheGroundPosition && Game() == record::Game::JEX) {
+  if (controls_.ListBox(Field::GamePlan)->currentIndex() == record::kGoToTheGroundPosition &&
+      Game() == record::Game::JEX) {
     dialogs_.ShowSystemMessage(QStringLiteral("JEX fighters cannot have Go to the ground gameplan"),
                                QStringLiteral("Not saved"), kMessageOk | kMessageIconInformation);
     return;
@@ -57,16 +62,17 @@ void TForm1::CmdButton1Click() {
 
   FileDialogRequest request;
   request.title = QStringLiteral("Guardar luchador");
-  request.fileName = edNombre->text() + QStringLiteral(".txt");
+  request.fileName = controls_.TextBox(Field::FullName)->text() + QStringLiteral(".txt");
 
-  const QString team = cbTeam->currentText();
+  const QString team = controls_.ListBox(Field::Team)->currentText();
   if (IsPlainFileName(team.toStdString())) {
     const auto teamFile = InProgramFolder("Team") / ToPath(team + QStringLiteral(".txt"));
     if (!IsExistingFile(teamFile)) LineList({"0", "0", "0"}).SaveLines(teamFile);
   }
 
   // The folder of the chosen category in the game the window edits.
-  if (const auto folder = record::CategoryFolder(Game(), cbCatPeso->currentIndex()))
+  const int category = controls_.ListBox(Field::Category)->currentIndex();
+  if (const auto folder = record::CategoryFolder(Game(), category))
     saveFolder_ = ToQString(InProgramFolder("Fighters") / std::string(*folder));
   request.folder = saveFolder_;
   request.filters = {QStringLiteral("Texto (*.txt)"), QStringLiteral("Todos (*)")};
@@ -81,7 +87,7 @@ void TForm1::CmdButton1Click() {
   fighterLines_.SaveLines(savedPath);
   ShowCaptionMessage(layout::kFighterSavedMessage);
   // A fighter that changed category leaves its old folder, unless it was saved over itself.
-  if (loadedCategory_ != -1 && loadedCategory_ != cbCatPeso->currentIndex() &&
+  if (loadedCategory_ != -1 && loadedCategory_ != category &&
       !SameFile(loadedPath_, savedPath))
     RemoveFile(loadedPath_);
   ClearAll();
@@ -104,12 +110,7 @@ void TForm1::CmdButton5Click() {
 
 void TForm1::ClearAll() {
   loadedCategory_ = -1;
-  for (QLineEdit* box : textBoxes_) box->clear();
-  for (StatSpinEdit* box : abilityBoxes_) box->SetValue(0);
-  for (QComboBox* box : choiceBoxes_) {
-    box->setCurrentIndex(-1);
-    if (box->isEditable()) box->clearEditText();
-  }
+  controls_.Clear();
   // Nothing of the previous fighter that the form no longer shows may reach the next save.
   fighterLines_ = record::FreshRecord();
 }

@@ -6,7 +6,6 @@
 #include "core/fighter_layout.h"
 #include "editor/tform1.h"
 #include "widgets/gradient_button.h"
-#include "widgets/stat_spin_edit.h"
 
 namespace beditor {
 namespace {
@@ -18,24 +17,25 @@ QString ModeButtonCaption(record::Game game) {
 }  // namespace
 
 void TForm1::btCambiarEditorClick() {
+  using record::Field;
+  constexpr Field kJexLocked[] = {Field::GroundGamePlan, Field::SherdogId,      Field::FancySubmissions,
+                                  Field::Takedowns,      Field::TakedownDefence, Field::GroundAndPound,
+                                  Field::GroundGame,     Field::Submissions,     Field::SubmissionDefence};
   mode_ = mode_.Switched();
   const record::Game game = mode_.EditedGame();
   if (game == record::Game::TAV) {
     btCambiarEditor->SetCaption(ModeButtonCaption(game));
     LoadWeightList(record::WeightListFileName(game));
-    for (QWidget* control : std::initializer_list<QWidget*>{cbGroundGPlan, edSherdog, cbFancySubs, spTD, spTDDef,
-                                                            spGnP, spGroundGame, spSub, spSubDef})
-      control->setEnabled(true);
+    for (Field field : kJexLocked) controls_.Control(field)->setEnabled(true);
     return;
   }
   LoadWeightList(record::WeightListFileName(game));
   btCambiarEditor->SetCaption(ModeButtonCaption(game));
-  cbGroundGPlan->setEnabled(false);
-  cbGroundGPlan->setCurrentIndex(0);
-  edSherdog->setEnabled(false);
-  edSherdog->setText(QStringLiteral("0"));
-  for (QWidget* control : std::initializer_list<QWidget*>{cbFancySubs, spTD, spTDDef, spGnP, spGroundGame, spSub, spSubDef})
-    control->setEnabled(false);
+  for (Field field : kJexLocked) {
+    controls_.Control(field)->setEnabled(false);
+    if (field == Field::GroundGamePlan) controls_.ListBox(field)->setCurrentIndex(0);
+    if (field == Field::SherdogId) controls_.TextBox(field)->setText(QStringLiteral("0"));
+  }
 }
 
 }  // namespace beditor

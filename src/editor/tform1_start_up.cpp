@@ -82,7 +82,7 @@ void TForm1::LoadListEntries(QComboBox* box, const std::filesystem::path& path) 
 
 void TForm1::LoadWeightList(const char* fileName) {
   try {
-    LoadListEntries(cbCatPeso, InProgramFolder(fileName));
+    LoadListEntries(controls_.ListBox(record::Field::Category), InProgramFolder(fileName));
   } catch (...) {
     dialogs_.ShowPlainMessage(QStringLiteral("Weight file not found. Using default"));
   }
@@ -93,14 +93,15 @@ void TForm1::LoadLanguage() {
   const std::string code = LanguageCode(configLines_);
   captionLines_.LoadLines(CaptionTablePath(programFolder_, code));
   for (const auto& [line, setCaption] : captionSetters_) setCaption(Caption(line));
-  LoadListEntries(cbJuegoSucio, StyleListPath(programFolder_, code));
+  LoadListEntries(controls_.ListBox(record::Field::FightStyle), StyleListPath(programFolder_, code));
 }
 
 void TForm1::LoadTeams() {
   const QStringList teams = TeamNames(InProgramFolder("Team"));
-  cbTeam->clear();
-  cbTeam->addItems(teams);
-  cbTeam->setCurrentIndex(-1);
+  QComboBox* team = controls_.ListBox(record::Field::Team);
+  team->clear();
+  team->addItems(teams);
+  team->setCurrentIndex(-1);
 }
 
 }  // namespace beditor
