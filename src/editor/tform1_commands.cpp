@@ -4,7 +4,9 @@
 #include <algorithm>
 
 #include "core/fighter_record.h"
-#include "core/team_file_name.h"
+#include "core/game_rules.h"
+#include "core/save_rules.h"
+#include "core/team_file.h"
 #include "editor/tform1.h"
 #include "evaluation/tform2.h"
 #include "core/file_access.h"
@@ -14,11 +16,6 @@
 
 namespace beditor {
 namespace {
-
-// The fields the save refuses to go without.
-constexpr std::array<record::Field, 8> kNeededFields = {
-    record::Field::FullName,       record::Field::CommonName, record::Field::Category,   record::Field::GamePlan,
-    record::Field::SherdogId,      record::Field::GroundGamePlan, record::Field::FightStyle, record::Field::ClinchGamePlan};
 
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
   std::error_code error;
@@ -44,31 +41,26 @@ void TForm1::CmdButton2Click() {
 
 void TForm1::CmdButton1Click() {
   using record::Field;
-  const bool incomplete = std::any_of(kNeededFields.begin(), kNeededFields.end(),
+  const bool incomplete = std::any_of(record::kFieldsNeededToSave.begin(), record::kFieldsNeededToSave.end(),
                                       [this](Field field) { return controls_.ShowsNothing(field); });
   if (incomplete) {
     ShowCaptionMessage(layout::kIncompleteFighterMessage);
     return;
   }
-  if (controls_.ListBox(Field::GamePlan)->currentIndex() == record::kGoToTheGroundPosition &&
-      Game() == record::Game::JEX) {
+  if (!record::AllowsGamePlan(Game(), controls_.ListBox(Field::GamePlan)->currentIndex())) {
     dialogs_.ShowSystemMessage(QStringLiteral("JEX fighters cannot have Go to the ground gameplan"),
                                QStringLiteral("Not saved"), kMessageOk | kMessageIconInformation);
     return;
   }
 
-  for (int line = 0; line <= record::kLastZeroFilled; ++line)
-    if (fighterLines_.LineAt(line).empty()) fighterLines_.ReplaceLine(line, "0");
+  record::ZeroFillEmptyLines(fighterLines_);
 
   FileDialogRequest request;
   request.title = QStringLiteral("Guardar luchador");
   request.fileName = controls_.TextBox(Field::FullName)->text() + QStringLiteral(".txt");
 
-  const QString team = controls_.ListBox(Field::Team)->currentText();
-  if (IsPlainFileName(team.toStdString())) {
-    const auto teamFile = InProgramFolder("Team") / ToPath(team + QStringLiteral(".txt"));
-    if (!IsExistingFile(teamFile)) LineList({"0", "0", "0"}).SaveLines(teamFile);
-  }
+  if (const auto teamFile = MissingTeamFile(programFolder_, controls_.ListBox(Field::Team)->currentText().toStdString()))
+    WriteNewTeamFile(*teamFile);
 
   // The folder of the chosen category in the game the window edits.
   const int category = controls_.ListBox(Field::Category)->currentIndex();

@@ -4,6 +4,7 @@
 
 #include "core/fighter_record.h"
 #include "core/file_access.h"
+#include "core/game_rules.h"
 #include "core/number_text.h"
 #include "core/windows_1252.h"
 #include "roster/quoted_text.h"
@@ -123,8 +124,8 @@ std::optional<std::string> CellToLine(const FieldLayout& field, std::string_view
         *refusal = Quoted(cell) + " is neither an entry of the " + field.title + " list nor an integer";
         return std::nullopt;
       }
-      if (field.field == record::Field::GamePlan && game == record::Game::JEX &&
-          record::ChoicePosition(field.field, stored) == record::kGoToTheGroundPosition) {
+      if (field.field == record::Field::GamePlan &&
+          !record::AllowsGamePlan(game, record::ChoicePosition(field.field, stored))) {
         *refusal = "JEX fighters cannot have the Go to the ground game plan";
         return std::nullopt;
       }
