@@ -1,6 +1,7 @@
 #include "roster/fighter_view.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/fighter_record.h"
 #include "core/file_access.h"
@@ -87,15 +88,16 @@ int ShownAbility(std::int32_t stored) {
 
 std::optional<Ratings> RatingsOf(const FighterView& fighter) {
   if (!fighter.Loadable()) return std::nullopt;
-  // The layout row of each value's field, found once.
   static constexpr auto kRows = [] {
     std::array<std::size_t, kAbilityValueMembers.size()> rows{};
     for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = record::RowOf(kAbilityValueMembers[i].field);
     return rows;
   }();
+  // Unrolled: each value is stored straight from its field's number, as if written by name.
   AbilityValues values;
-  for (std::size_t i = 0; i < kRows.size(); ++i)
-    values.*kAbilityValueMembers[i].value = ShownAbility(*fighter.numbers[kRows[i]]);
+  [&]<std::size_t... I>(std::index_sequence<I...>) {
+    ((values.*kAbilityValueMembers[I].value = ShownAbility(*fighter.numbers[kRows[I]])), ...);
+  }(std::make_index_sequence<kRows.size()>());
   return RateAbilities(values);
 }
 
