@@ -96,12 +96,7 @@ constexpr std::array<ChoiceBoxLayout, 8> kChoiceBoxes = {{
     {"cbFancySubs", 189, 335, 218, 21, 32, F::FancySubmissions, "lbFancySubs", 24, 341, "Fighter tries fancy submissions", 113},
 }};
 
-// The choice lists' fixed entries are the fighter layout's own.
-using record::kBuiltInWeights;
-using record::kClinchGamePlans;
-using record::kFancyChoices;
-using record::kGamePlans;
-using record::kGroundGamePlans;
+// A list's entries are the fighter layout's (record::BuiltInEntries of its field's list).
 
 struct CommandButtonLayout {
   const char* name;

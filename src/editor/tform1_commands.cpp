@@ -41,8 +41,8 @@ void TForm1::CmdButton2Click() {
 
 void TForm1::CmdButton1Click() {
   using record::Field;
-  const bool incomplete = std::any_of(record::kFieldsNeededToSave.begin(), record::kFieldsNeededToSave.end(),
-                                      [this](Field field) { return controls_.ShowsNothing(field); });
+  const bool incomplete =
+      std::ranges::any_of(record::kFieldsNeededToSave, [this](Field field) { return controls_.ShowsNothing(field); });
   if (incomplete) {
     ShowCaptionMessage(layout::kIncompleteFighterMessage);
     return;
