@@ -98,6 +98,27 @@ constexpr std::array<ChoiceBoxLayout, 8> kChoiceBoxes = {{
 
 // A list's entries are the fighter layout's (record::BuiltInEntries of its field's list).
 
+// Every field of the record has exactly one control: the form's bindings are this pairing.
+static_assert(
+    [] {
+      std::array<int, record::kFields.size()> controls{};
+      for (const auto& box : kTextBoxes) ++controls[record::RowOf(box.field)];
+      for (const auto& box : kAbilityBoxes) ++controls[record::RowOf(box.field)];
+      for (const auto& box : kChoiceBoxes) ++controls[record::RowOf(box.field)];
+      for (const int count : controls)
+        if (count != 1) return false;
+      for (const auto& box : kTextBoxes)
+        if (record::LayoutOf(box.field).kind != record::FieldKind::Text) return false;
+      for (const auto& box : kAbilityBoxes)
+        if (record::LayoutOf(box.field).kind != record::FieldKind::Ability) return false;
+      for (const auto& box : kChoiceBoxes) {
+        const auto kind = record::LayoutOf(box.field).kind;
+        if (kind != record::FieldKind::Choice && kind != record::FieldKind::Team) return false;
+      }
+      return true;
+    }(),
+    "each field of the record has one control of its kind");
+
 struct CommandButtonLayout {
   const char* name;
   int left, top, width;

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <cstdint>
 
 #include "core/number_text.h"
 #include "files/widget_text.h"
