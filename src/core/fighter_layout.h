@@ -50,8 +50,9 @@ struct FieldLayout {
   const char* title;    // the field's name in messages
 };
 
-// In the roster tool's column order.
-constexpr std::array<FieldLayout, 33> kFields = {{
+// In the roster tool's column order. One object for the whole program (inline), so that a
+// pointer to a row means the same row wherever it was taken.
+inline constexpr std::array<FieldLayout, 33> kFields = {{
     {Field::FullName, 17, FieldKind::Text, ChoiceList::None, 0, "full_name", "Full name"},
     {Field::CommonName, 18, FieldKind::Text, ChoiceList::None, 0, "common_name", "Common name"},
     {Field::Category, 20, FieldKind::Choice, ChoiceList::Weight, -1, "category", "Category"},
@@ -94,11 +95,15 @@ constexpr const FieldLayout& LayoutOf(Field field) {
 }
 constexpr int LineOf(Field field) { return LayoutOf(field).line; }
 // The field's row in kFields, for tables kept in its order.
-constexpr std::size_t RowOf(Field field) { return static_cast<std::size_t>(&LayoutOf(field) - kFields.data()); }
+constexpr std::size_t RowOf(Field field) {
+  for (std::size_t row = 0; row < kFields.size(); ++row)
+    if (kFields[row].field == field) return row;
+  throw "every field has a row";  // never reached: a compile-time error when used in a constant
+}
 
 // The rows in line order: the order a load fills the form in, and messages about a file
 // follow its lines.
-constexpr auto kFieldsByLine = [] {
+inline constexpr auto kFieldsByLine = [] {
   std::array<const FieldLayout*, kFields.size()> rows{};
   for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = &kFields[i];
   std::sort(rows.begin(), rows.end(), [](const FieldLayout* a, const FieldLayout* b) { return a->line < b->line; });
