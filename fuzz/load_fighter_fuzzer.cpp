@@ -27,6 +27,7 @@
 #include "core/number_text.h"
 #include "files/widget_text.h"
 #include "fuzz_check.h"
+#include "resources/editor_layout.h"
 #include "silent_dialogs.h"
 #include "widgets/stat_spin_edit.h"
 
@@ -39,10 +40,8 @@ constexpr int kFightStyleLine = record::kFightStyle;
 constexpr int kTeamLine = record::kTeam;
 // The lines a load reads as numbers; one that is not an integer fails the load.
 constexpr const auto& kNumberLines = record::kNumberLines;
-// Text lines and the boxes that show them.
-const std::map<int, const char*> kTextBoxes = {{17, "edNombre"},       {18, "edNombreCorto"}, {21, "edEstatura"},
-                                               {22, "edPeso"},         {24, "lbNacionalidad"}, {25, "lbFechaNac"},
-                                               {26, "edSherdog"}};
+// The text boxes, each with the line it shows, are the editor's layout table's.
+constexpr const auto& kTextBoxes = layout::kTextBoxes;
 
 struct Editor {
   std::filesystem::path folder;
@@ -170,9 +169,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(box->second->IntegerValue() == clamped);
     CheckLine(i, after[i], clamped != reportedBefore[box->first] ? FormatInteger(clamped) : expected[i]);
   }
-  for (const auto& [line, name] : kTextBoxes) {
-    const auto* box = form.findChild<QLineEdit*>(QString::fromLatin1(name));
-    FUZZ_CHECK(box && box->text() == Windows1252ToQString(expected[static_cast<std::size_t>(line)]));
+  for (const auto& spec : kTextBoxes) {
+    const auto* box = form.findChild<QLineEdit*>(QString::fromLatin1(spec.name));
+    const auto line = static_cast<std::size_t>(record::LineOf(spec.field));
+    FUZZ_CHECK(box && box->text() == Windows1252ToQString(expected[line]));
   }
   const auto* team = form.findChild<QComboBox*>(QStringLiteral("cbTeam"));
   const std::string& teamLine = expected[kTeamLine];

@@ -96,12 +96,28 @@ constexpr std::array<ChoiceBoxLayout, 8> kChoiceBoxes = {{
     {"cbFancySubs", 189, 335, 218, 21, 32, F::FancySubmissions, "lbFancySubs", 24, 341, "Fighter tries fancy submissions", 113},
 }};
 
-// The choice lists' fixed entries are the fighter layout's own.
-using record::kBuiltInWeights;
-using record::kClinchGamePlans;
-using record::kFancyChoices;
-using record::kGamePlans;
-using record::kGroundGamePlans;
+// A list's entries are the fighter layout's (record::BuiltInEntries of its field's list).
+
+// Every field of the record has exactly one control: the form's bindings are this pairing.
+static_assert(
+    [] {
+      std::array<int, record::kFields.size()> controls{};
+      for (const auto& box : kTextBoxes) ++controls[record::RowOf(box.field)];
+      for (const auto& box : kAbilityBoxes) ++controls[record::RowOf(box.field)];
+      for (const auto& box : kChoiceBoxes) ++controls[record::RowOf(box.field)];
+      for (const int count : controls)
+        if (count != 1) return false;
+      for (const auto& box : kTextBoxes)
+        if (record::LayoutOf(box.field).kind != record::FieldKind::Text) return false;
+      for (const auto& box : kAbilityBoxes)
+        if (record::LayoutOf(box.field).kind != record::FieldKind::Ability) return false;
+      for (const auto& box : kChoiceBoxes) {
+        const auto kind = record::LayoutOf(box.field).kind;
+        if (kind != record::FieldKind::Choice && kind != record::FieldKind::Team) return false;
+      }
+      return true;
+    }(),
+    "each field of the record has one control of its kind");
 
 struct CommandButtonLayout {
   const char* name;
@@ -130,5 +146,12 @@ constexpr PlainControlLayout kLanguageFlag = {"imIdioma", 799, 356, 45, 30};
 constexpr PlainControlLayout kPlayDirtyLabel = {"lbPlayDirty", 342, 622, 0, 0};
 constexpr const char* kPlayDirtyCaption = "Fighter plays dirty";
 constexpr int kPlayDirtyCaptionLine = 114;
+
+// The save command's two messages from the caption table: text and title lines.
+struct CaptionMessage {
+  int textLine, titleLine;
+};
+constexpr CaptionMessage kIncompleteFighterMessage = {85, 86};  // a field the save needs is empty
+constexpr CaptionMessage kFighterSavedMessage = {87, 88};
 
 }  // namespace beditor::layout

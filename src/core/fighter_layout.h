@@ -3,6 +3,7 @@
 // stored, the fixed choice lists, and the category folder of each weight position per game.
 // The editor's bindings, its load checks and save folders, the roster tool and the tests are
 // all derived from this table.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -23,8 +24,11 @@ enum class FieldKind {
   Ability,  // a whole number, 1..20 as the editor shows it
   Text,     // any text of one line
   Choice,   // a list position stored as a number (position + offset)
-  Team,     // text; "0" stands for no team
+  Team,     // text; kNoTeamLine stands for no team
 };
+
+// The team line of a fighter without a team; the team box shows it empty.
+constexpr std::string_view kNoTeamLine = "0";
 
 enum class ChoiceList { None, GamePlan, Weight, GroundGamePlan, ClinchGamePlan, FightStyle, Fancy };
 
@@ -46,8 +50,9 @@ struct FieldLayout {
   const char* title;    // the field's name in messages
 };
 
-// In the roster tool's column order.
-constexpr std::array<FieldLayout, 33> kFields = {{
+// In the roster tool's column order. One object for the whole program (inline), so that a
+// pointer to a row means the same row wherever it was taken.
+inline constexpr std::array<FieldLayout, 33> kFields = {{
     {Field::FullName, 17, FieldKind::Text, ChoiceList::None, 0, "full_name", "Full name"},
     {Field::CommonName, 18, FieldKind::Text, ChoiceList::None, 0, "common_name", "Common name"},
     {Field::Category, 20, FieldKind::Choice, ChoiceList::Weight, -1, "category", "Category"},
@@ -89,6 +94,21 @@ constexpr const FieldLayout& LayoutOf(Field field) {
   throw "every field has a row";  // never reached: a compile-time error when used in a constant
 }
 constexpr int LineOf(Field field) { return LayoutOf(field).line; }
+// The field's row in kFields, for tables kept in its order.
+constexpr std::size_t RowOf(Field field) {
+  for (std::size_t row = 0; row < kFields.size(); ++row)
+    if (kFields[row].field == field) return row;
+  throw "every field has a row";  // never reached: a compile-time error when used in a constant
+}
+
+// The rows in line order: the order a load fills the form in, and messages about a file
+// follow its lines.
+inline constexpr auto kFieldsByLine = [] {
+  std::array<const FieldLayout*, kFields.size()> rows{};
+  for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = &kFields[i];
+  std::sort(rows.begin(), rows.end(), [](const FieldLayout* a, const FieldLayout* b) { return a->line < b->line; });
+  return rows;
+}();
 
 // The row of the field stored on `line`, if any (lines 30 and 34 are carried, never shown).
 constexpr const FieldLayout* LayoutAtLine(int line) {
@@ -109,7 +129,8 @@ constexpr auto kNumberLines = [] {
   return lines;
 }();
 
-// The ability lines in the order of the roster's columns.
+// The eighteen abilities, in the order of the roster's columns (and of their lines). Every
+// list of the abilities, of values or of boxes, is kept in this order or looked up by field.
 constexpr auto kAbilityFields = [] {
   std::array<Field, 18> fields{};
   std::size_t count = 0;
@@ -118,6 +139,13 @@ constexpr auto kAbilityFields = [] {
   if (count != fields.size()) throw "the table has 18 abilities";
   return fields;
 }();
+
+// The ability's place in kAbilityFields.
+constexpr std::size_t AbilityIndex(Field field) {
+  for (std::size_t i = 0; i < kAbilityFields.size(); ++i)
+    if (kAbilityFields[i] == field) return i;
+  throw "not an ability";  // never reached: a compile-time error when used in a constant
+}
 
 // Stored number <-> list position.
 constexpr long long StoredChoice(Field field, int position) { return position + LayoutOf(field).offset; }
@@ -138,6 +166,21 @@ constexpr std::array<const char*, 7> kBuiltInWeights = {
     "Welterweight: Max 170 lb / 77 kg",      "Middleweight: Max 185 lb / 84 kg",
     "Light Heavyweight: Max 205 lb / 93 kg", "Heavyweight: Max 265 lb / 120 kg",
     "Super Heavyweight: +265lbs / 120 kg"};
+
+// The entries a list holds before, or without, a list file: the fixed lists, and the built-in
+// weight categories. None for the style list, which always comes from its file.
+constexpr std::span<const char* const> BuiltInEntries(ChoiceList list) {
+  switch (list) {
+    case ChoiceList::GamePlan: return kGamePlans;
+    case ChoiceList::Weight: return kBuiltInWeights;
+    case ChoiceList::GroundGamePlan: return kGroundGamePlans;
+    case ChoiceList::ClinchGamePlan: return kClinchGamePlans;
+    case ChoiceList::Fancy: return kFancyChoices;
+    case ChoiceList::FightStyle:
+    case ChoiceList::None: break;
+  }
+  return {};
+}
 
 // Category folders below Fighters/, by weight-list position.
 constexpr std::array<const char*, 7> kTavFolders = {"FW", "LW", "WW", "MW", "LHW", "HW", "SHW"};

@@ -27,7 +27,6 @@ constexpr int kFancySubs = LineOf(Field::FancySubmissions);
 constexpr int kTeam = LineOf(Field::Team);
 constexpr int kFightStyle = LineOf(Field::FightStyle);
 constexpr int kClinchGamePlan = LineOf(Field::ClinchGamePlan);
-constexpr int kLastZeroFilled = 32;  // saving turns empty lines 0..32 into "0"
 
 // The eighteen ability lines.
 constexpr auto kAbilityLines = [] {

@@ -8,7 +8,6 @@
 
 #include "editor/caption_label.h"
 #include "editor/clickable_image.h"
-#include <type_traits>
 
 #include "core/fighter_record.h"
 #include "editor/single_line_edit.h"
@@ -100,11 +99,7 @@ void TForm1::BuildControls() {
 }
 
 void TForm1::BuildTextBoxes() {
-  QLineEdit** const members[] = {&edNombre, &edNombreCorto, &edEstatura, &edPeso,
-                                 &lbNacionalidad, &lbFechaNac, &edSherdog};
-  static_assert(std::extent_v<decltype(members)> == layout::kTextBoxes.size());
-  for (std::size_t i = 0; i < layout::kTextBoxes.size(); ++i) {
-    const auto& spec = layout::kTextBoxes[i];
+  for (const auto& spec : layout::kTextBoxes) {
     auto* box = new SingleLineEdit(this);
     box->setObjectName(QString::fromLatin1(spec.name));
     box->setGeometry(spec.left, spec.top, spec.width, spec.height);
@@ -113,20 +108,14 @@ void TForm1::BuildTextBoxes() {
     label->AttachTo(box, spec.side == layout::LabelSide::Above ? CaptionLabel::Side::Above
                                                                : CaptionLabel::Side::Left);
     captionSetters_[spec.captionLine] = [label](const QString& text) { label->SetCaption(text); };
-    *members[i] = box;
-    textBoxes_.push_back(box);
+    controls_.Add(spec.field, box);
   }
 }
 
 void TForm1::BuildAbilityBoxes() {
-  StatSpinEdit** const members[] = {&spPunch, &spKick, &spStrenght, &spClinch, &spAgility, &spDodge,
-                                    &spMotivation, &spTD, &spTDDef, &spGnP, &spGroundGame, &spSub,
-                                    &spSubDef, &spStamina, &spFortitude, &spPace, &spAgressivity, &spKORes};
-  static_assert(std::extent_v<decltype(members)> == layout::kAbilityBoxes.size());
   static_assert(StatSpinEdit::MinValue == record::kLowestAbility && StatSpinEdit::MaxValue == record::kHighestAbility,
                 "the ability boxes show the range the fighter layout stores");
-  for (std::size_t i = 0; i < layout::kAbilityBoxes.size(); ++i) {
-    const auto& spec = layout::kAbilityBoxes[i];
+  for (const auto& spec : layout::kAbilityBoxes) {
     auto* box = new StatSpinEdit(this);
     box->setObjectName(QString::fromLatin1(spec.name));
     box->setGeometry(spec.left, spec.top, layout::kAbilityWidth, layout::kAbilityHeight);
@@ -136,48 +125,35 @@ void TForm1::BuildAbilityBoxes() {
     label->move(spec.labelLeft, spec.labelTop);
     label->setBuddy(box);
     captionSetters_[spec.captionLine] = [label](const QString& text) { label->SetCaption(text); };
-    *members[i] = box;
-    abilityBoxes_[i] = box;
+    controls_.Add(spec.field, box);
   }
 }
 
 void TForm1::BuildChoiceBoxes() {
-  QComboBox** const members[] = {&cbGamePlan, &cbGroundGPlan, &cbClinchGPlan, &cbTeam,
-                                 &cbCatPeso, &cbJuegoSucio, &cbFancyStrikes, &cbFancySubs};
-  static_assert(std::extent_v<decltype(members)> == layout::kChoiceBoxes.size());
-  for (std::size_t i = 0; i < layout::kChoiceBoxes.size(); ++i) {
-    const auto& spec = layout::kChoiceBoxes[i];
+  for (const auto& spec : layout::kChoiceBoxes) {
     auto* box = new QComboBox(this);
     box->setObjectName(QString::fromLatin1(spec.name));
     box->setGeometry(spec.left, spec.top, spec.width, spec.height);
     box->setMaxVisibleItems(8);
+    for (const char* entry : record::BuiltInEntries(record::LayoutOf(spec.field).list))
+      box->addItem(QString::fromUtf8(entry));
+    box->setCurrentIndex(-1);
     auto* label = new CaptionLabel(Designed(spec.label), this);
     label->setObjectName(QString::fromLatin1(spec.labelName));
     label->move(spec.labelLeft, spec.labelTop);
     label->setBuddy(box);
     if (spec.captionLine >= 0)
       captionSetters_[spec.captionLine] = [label](const QString& text) { label->SetCaption(text); };
-    *members[i] = box;
-    choiceBoxes_.push_back(box);
+    controls_.Add(spec.field, box);
   }
-  cbTeam->setEditable(true);
-  cbTeam->setLineEdit(new SingleLineEdit(cbTeam));
-  cbTeam->setInsertPolicy(QComboBox::NoInsert);
+  QComboBox* team = controls_.ListBox(record::Field::Team);
+  team->setEditable(true);
+  team->setLineEdit(new SingleLineEdit(team));
+  team->setInsertPolicy(QComboBox::NoInsert);
   // Inline completion shows a completed name before the user accepts it, while the record
   // holds only what was typed; a save by mouse would then store less than the box shows.
-  cbTeam->setCompleter(nullptr);
-
-  const auto fill = [](QComboBox* box, const auto& entries) {
-    for (const char* entry : entries) box->addItem(QString::fromUtf8(entry));
-    box->setCurrentIndex(-1);
-  };
-  fill(cbGamePlan, layout::kGamePlans);
-  fill(cbGroundGPlan, layout::kGroundGamePlans);
-  fill(cbClinchGPlan, layout::kClinchGamePlans);
-  fill(cbFancyStrikes, layout::kFancyChoices);
-  fill(cbFancySubs, layout::kFancyChoices);
-  fill(cbCatPeso, layout::kBuiltInWeights);
-  cbTeam->setCurrentIndex(-1);
+  team->setCompleter(nullptr);
+  team->setCurrentIndex(-1);
   for (auto* labelName : {"lbFancySt", "lbFancySubs"})
     BuiltChild<QLabel>(this, labelName)->setCursor(Qt::PointingHandCursor);
 }
@@ -206,33 +182,7 @@ void TForm1::BuildCommandButtons() {
 }
 
 void TForm1::ConnectHandlers() {
-  const auto onText = [this](QLineEdit* box, void (TForm1::*handler)()) {
-    connect(box, &QLineEdit::textChanged, this, [this, handler] { Guarded([&] { (this->*handler)(); }); });
-  };
-  onText(edNombre, &TForm1::edNombreChange);
-  onText(edNombreCorto, &TForm1::edNombreCortoChange);
-  onText(edEstatura, &TForm1::edEstaturaChange);
-  onText(edPeso, &TForm1::edPesoChange);
-  onText(lbNacionalidad, &TForm1::lbNacionalidadChange);
-  onText(lbFechaNac, &TForm1::lbFechaNacChange);
-  onText(edSherdog, &TForm1::edSherdogChange);
-
-  for (StatSpinEdit* box : abilityBoxes_)
-    box->OnChange = [this](StatSpinEdit* changed) { Guarded([&] { spPunchChange(changed); }); };
-
-  // Only the user's picks notify; a position selected by code does not.
-  const auto onPick = [this](QComboBox* box, void (TForm1::*handler)()) {
-    connect(box, &QComboBox::activated, this, [this, handler] { Guarded([&] { (this->*handler)(); }); });
-  };
-  onPick(cbGamePlan, &TForm1::cbGamePlanChange);
-  onPick(cbCatPeso, &TForm1::cbCatPesoChange);
-  onPick(cbGroundGPlan, &TForm1::cbGroundGPlanChnge);
-  onPick(cbFancyStrikes, &TForm1::cbFancyStrikesChange);
-  onPick(cbFancySubs, &TForm1::cbFancySubsChange);
-  onPick(cbJuegoSucio, &TForm1::cbJuegoSucioChange);
-  onPick(cbClinchGPlan, &TForm1::cbClinchGPlanChange);
-  onPick(cbTeam, &TForm1::cbTeamChange);
-  connect(cbTeam->lineEdit(), &QLineEdit::textEdited, this, [this] { Guarded([&] { cbTeamChange(); }); });
+  controls_.OnChange(this, [this](const record::FieldLayout& field) { Guarded([&] { FieldChanged(field); }); });
 
   CmdButton1->OnClick = [this](GradientButton*) { CmdButton1Click(); };
   CmdButton2->OnClick = [this](GradientButton*) { CmdButton2Click(); };
@@ -244,9 +194,9 @@ void TForm1::ConnectHandlers() {
 }
 
 AbilityBoxes TForm1::Abilities() const {
-  return AbilityBoxes{spPunch, spKick, spStrenght, spClinch, spAgility, spDodge,
-                      spMotivation, spTD, spTDDef, spGnP, spSub, spSubDef,
-                      spStamina, spFortitude, spPace, spAgressivity, spKORes, spGroundGame};
+  AbilityBoxes boxes{};
+  for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i] = controls_.AbilityBox(record::kAbilityFields[i]);
+  return boxes;
 }
 
 void TForm1::Guarded(const std::function<void()>& body) { RunGuarded(dialogs_, body); }

@@ -1,27 +1,29 @@
 #pragma once
 // The editor window: one fighter in a fixed form, kept in step with the fighter record.
 #include <QWidget>
-#include <array>
 #include <filesystem>
 #include <map>
 #include <functional>
 
 #include "evaluation/ability_boxes.h"
+#include "editor/field_controls.h"
 #include "core/argument_splitter.h"
+#include "core/editor_mode.h"
 #include "core/fighter_layout.h"
 #include "files/dialogs.h"
 #include "core/line_list.h"
 
 class QComboBox;
 class QLabel;
-class QLineEdit;
 
 namespace beditor {
+namespace layout {
+struct CaptionMessage;
+}
 
 class CaptionLabel;
 class ClickableImage;
 class GradientButton;
-class StatSpinEdit;
 class TForm2;
 
 class TForm1 : public QWidget {
@@ -48,8 +50,8 @@ class TForm1 : public QWidget {
   const std::filesystem::path& LoadedPath() const { return loadedPath_; }
   // The number remembered in EditorMode.txt, and the game the window edits: JEX for 1,
   // TAV for any other number.
-  int EditorMode() const { return editorMode_; }
-  record::Game Game() const { return game_; }
+  int EditorMode() const { return mode_.Number(); }
+  record::Game Game() const { return mode_.EditedGame(); }
 
   // The commands, as their buttons run them.
   void CmdButton1Click();  // save
@@ -86,27 +88,13 @@ class TForm1 : public QWidget {
   void LoadListEntries(QComboBox* box, const std::filesystem::path& path);
   void CentreOnDesktop();
 
-  // Change handlers: each writes its control's value into its record line.
-  void edNombreChange();
-  void edNombreCortoChange();
-  void edEstaturaChange();
-  void edPesoChange();
-  void lbNacionalidadChange();
-  void lbFechaNacChange();
-  void edSherdogChange();
-  void spPunchChange(StatSpinEdit* box);
-  void cbGamePlanChange();
-  void cbCatPesoChange();
-  void cbGroundGPlanChnge();
-  void cbFancyStrikesChange();
-  void cbFancySubsChange();
-  void cbTeamChange();
-  void cbJuegoSucioChange();
-  void cbClinchGPlanChange();
+  // Every field's control writes its record line as soon as its content changes.
+  void FieldChanged(const record::FieldLayout& field);
 
-  void WriteTextLine(int line, const QLineEdit* box);
   void WriteLine(int line, const std::string& text);
   QString Caption(int line) const;
+  // An information box with the message's text and title from the caption table.
+  void ShowCaptionMessage(const layout::CaptionMessage& message);
   std::filesystem::path InProgramFolder(const std::filesystem::path& relative) const;
   void Guarded(const std::function<void()>& body);
 
@@ -120,8 +108,7 @@ class TForm1 : public QWidget {
   LineList configLines_;
   int loadedCategory_ = 0;
   std::filesystem::path loadedPath_;
-  int editorMode_ = 0;
-  record::Game game_ = record::Game::TAV;
+  record::EditorMode mode_;
 
   // Remembered between showings of the file dialogs.
   QString openFolder_;
@@ -133,41 +120,8 @@ class TForm1 : public QWidget {
   ClickableImage* imIdioma = nullptr;
   CaptionLabel* lbPlayDirty = nullptr;
 
-  QLineEdit* edNombre = nullptr;
-  QLineEdit* edNombreCorto = nullptr;
-  QLineEdit* edEstatura = nullptr;
-  QLineEdit* edPeso = nullptr;
-  QLineEdit* lbNacionalidad = nullptr;
-  QLineEdit* lbFechaNac = nullptr;
-  QLineEdit* edSherdog = nullptr;
-
-  StatSpinEdit* spPunch = nullptr;
-  StatSpinEdit* spKick = nullptr;
-  StatSpinEdit* spStrenght = nullptr;
-  StatSpinEdit* spClinch = nullptr;
-  StatSpinEdit* spAgility = nullptr;
-  StatSpinEdit* spDodge = nullptr;
-  StatSpinEdit* spMotivation = nullptr;
-  StatSpinEdit* spTD = nullptr;
-  StatSpinEdit* spTDDef = nullptr;
-  StatSpinEdit* spGnP = nullptr;
-  StatSpinEdit* spGroundGame = nullptr;
-  StatSpinEdit* spSub = nullptr;
-  StatSpinEdit* spSubDef = nullptr;
-  StatSpinEdit* spStamina = nullptr;
-  StatSpinEdit* spFortitude = nullptr;
-  StatSpinEdit* spPace = nullptr;
-  StatSpinEdit* spAgressivity = nullptr;
-  StatSpinEdit* spKORes = nullptr;
-
-  QComboBox* cbGamePlan = nullptr;
-  QComboBox* cbGroundGPlan = nullptr;
-  QComboBox* cbClinchGPlan = nullptr;
-  QComboBox* cbTeam = nullptr;
-  QComboBox* cbCatPeso = nullptr;
-  QComboBox* cbJuegoSucio = nullptr;
-  QComboBox* cbFancyStrikes = nullptr;
-  QComboBox* cbFancySubs = nullptr;
+  // The control of each field of the record, built from the layout table.
+  FieldControls controls_;
 
   GradientButton* CmdButton1 = nullptr;
   GradientButton* CmdButton2 = nullptr;
@@ -176,10 +130,6 @@ class TForm1 : public QWidget {
   GradientButton* CmdButton5 = nullptr;
   GradientButton* btCambiarEditor = nullptr;
 
-  // Ability boxes and all text boxes and choice boxes in the order the window holds them.
-  std::array<StatSpinEdit*, 18> abilityBoxes_{};
-  std::vector<QLineEdit*> textBoxes_;
-  std::vector<QComboBox*> choiceBoxes_;
   // Caption-table line -> the control caption it sets, in table order.
   std::map<int, std::function<void(const QString&)>> captionSetters_;
 };

@@ -1,15 +1,18 @@
 // Open, save, clear, evaluate and exit.
 #include <QComboBox>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "core/fighter_record.h"
-#include "core/team_file_name.h"
+#include "core/game_rules.h"
+#include "core/save_rules.h"
+#include "core/team_file.h"
 #include "editor/tform1.h"
 #include "evaluation/tform2.h"
 #include "core/file_access.h"
 #include "files/path_text.h"
+#include "resources/editor_layout.h"
 #include "widgets/gradient_button.h"
-#include "widgets/stat_spin_edit.h"
 
 namespace beditor {
 namespace {
@@ -37,37 +40,31 @@ void TForm1::CmdButton2Click() {
 }
 
 void TForm1::CmdButton1Click() {
-  const bool incomplete = edNombre->text().isEmpty() || edNombreCorto->text().isEmpty() ||
-                          cbCatPeso->currentIndex() < 0 || cbGamePlan->currentIndex() < 0 ||
-                          edSherdog->text().isEmpty() || cbGroundGPlan->currentIndex() < 0 ||
-                          cbJuegoSucio->currentIndex() < 0 || cbClinchGPlan->currentIndex() < 0;
+  using record::Field;
+  const bool incomplete =
+      std::ranges::any_of(record::kFieldsNeededToSave, [this](Field field) { return controls_.ShowsNothing(field); });
   if (incomplete) {
-    const QString text = Caption(85);
-    const QString title = Caption(86);
-    dialogs_.ShowSystemMessage(text, title, kMessageOk | kMessageIconInformation);
+    ShowCaptionMessage(layout::kIncompleteFighterMessage);
     return;
   }
-  if (cbGamePlan->currentIndex() == record::kGoToTheGroundPosition && game_ == record::Game::JEX) {
+  if (!record::AllowsGamePlan(Game(), controls_.ListBox(Field::GamePlan)->currentIndex())) {
     dialogs_.ShowSystemMessage(QStringLiteral("JEX fighters cannot have Go to the ground gameplan"),
                                QStringLiteral("Not saved"), kMessageOk | kMessageIconInformation);
     return;
   }
 
-  for (int line = 0; line <= record::kLastZeroFilled; ++line)
-    if (fighterLines_.LineAt(line).empty()) fighterLines_.ReplaceLine(line, "0");
+  record::ZeroFillEmptyLines(fighterLines_);
 
   FileDialogRequest request;
   request.title = QStringLiteral("Guardar luchador");
-  request.fileName = edNombre->text() + QStringLiteral(".txt");
+  request.fileName = controls_.TextBox(Field::FullName)->text() + QStringLiteral(".txt");
 
-  const QString team = cbTeam->currentText();
-  if (IsPlainFileName(team.toStdString())) {
-    const auto teamFile = InProgramFolder("Team") / ToPath(team + QStringLiteral(".txt"));
-    if (!IsExistingFile(teamFile)) LineList({"0", "0", "0"}).SaveLines(teamFile);
-  }
+  if (const auto teamFile = MissingTeamFile(programFolder_, controls_.ListBox(Field::Team)->currentText().toStdString()))
+    WriteNewTeamFile(*teamFile);
 
   // The folder of the chosen category in the game the window edits.
-  if (const auto folder = record::CategoryFolder(game_, cbCatPeso->currentIndex()))
+  const int category = controls_.ListBox(Field::Category)->currentIndex();
+  if (const auto folder = record::CategoryFolder(Game(), category))
     saveFolder_ = ToQString(InProgramFolder("Fighters") / std::string(*folder));
   request.folder = saveFolder_;
   request.filters = {QStringLiteral("Texto (*.txt)"), QStringLiteral("Todos (*)")};
@@ -80,11 +77,9 @@ void TForm1::CmdButton1Click() {
 
   const auto savedPath = ToPath(answer->path);
   fighterLines_.SaveLines(savedPath);
-  const QString savedText = Caption(87);
-  const QString savedTitle = Caption(88);
-  dialogs_.ShowSystemMessage(savedText, savedTitle, kMessageOk | kMessageIconInformation);
+  ShowCaptionMessage(layout::kFighterSavedMessage);
   // A fighter that changed category leaves its old folder, unless it was saved over itself.
-  if (loadedCategory_ != -1 && loadedCategory_ != cbCatPeso->currentIndex() &&
+  if (loadedCategory_ != -1 && loadedCategory_ != category &&
       !SameFile(loadedPath_, savedPath)) {
     RemoveFile(loadedPath_);
     // The removal reports nothing; a file still there (read-only, say) is the user's to see.
@@ -99,6 +94,13 @@ void TForm1::CmdButton1Click() {
   ClearAll();
 }
 
+void TForm1::ShowCaptionMessage(const layout::CaptionMessage& message) {
+  // The text's line first: of a table too short for both, the error names that line.
+  const QString text = Caption(message.textLine);
+  const QString title = Caption(message.titleLine);
+  dialogs_.ShowSystemMessage(text, title, kMessageOk | kMessageIconInformation);
+}
+
 void TForm1::CmdButton3Click() { close(); }
 
 void TForm1::CmdButton4Click() { ClearAll(); }
@@ -109,12 +111,7 @@ void TForm1::CmdButton5Click() {
 
 void TForm1::ClearAll() {
   loadedCategory_ = -1;
-  for (QLineEdit* box : textBoxes_) box->clear();
-  for (StatSpinEdit* box : abilityBoxes_) box->SetValue(0);
-  for (QComboBox* box : choiceBoxes_) {
-    box->setCurrentIndex(-1);
-    if (box->isEditable()) box->clearEditText();
-  }
+  controls_.Clear();
   // Nothing of the previous fighter that the form no longer shows may reach the next save.
   fighterLines_ = record::FreshRecord();
 }

@@ -1,12 +1,10 @@
 // The TAV and JEX editor modes. The mode button's caption names the mode it leads to; it is
 // derived from the mode, never read back.
-#include <QComboBox>
-#include <QLineEdit>
+#include <QWidget>
 
-#include "core/fighter_layout.h"
+#include "core/game_rules.h"
 #include "editor/tform1.h"
 #include "widgets/gradient_button.h"
-#include "widgets/stat_spin_edit.h"
 
 namespace beditor {
 namespace {
@@ -18,26 +16,21 @@ QString ModeButtonCaption(record::Game game) {
 }  // namespace
 
 void TForm1::btCambiarEditorClick() {
-  if (game_ == record::Game::JEX) {
-    game_ = record::Game::TAV;
-    btCambiarEditor->SetCaption(ModeButtonCaption(game_));
-    LoadWeightList(record::WeightListFileName(game_));
-    editorMode_ = 0;
-    for (QWidget* control : std::initializer_list<QWidget*>{cbGroundGPlan, edSherdog, cbFancySubs, spTD, spTDDef,
-                                                            spGnP, spGroundGame, spSub, spSubDef})
-      control->setEnabled(true);
+  mode_ = mode_.Switched();
+  const record::Game game = mode_.EditedGame();
+  if (game == record::Game::TAV) {
+    btCambiarEditor->SetCaption(ModeButtonCaption(game));
+    LoadWeightList(record::WeightListFileName(game));
+    for (const record::Field field : record::kFieldsJexLacks) controls_.Control(field)->setEnabled(true);
     return;
   }
-  game_ = record::Game::JEX;
-  LoadWeightList(record::WeightListFileName(game_));
-  editorMode_ = 1;
-  btCambiarEditor->SetCaption(ModeButtonCaption(game_));
-  cbGroundGPlan->setEnabled(false);
-  cbGroundGPlan->setCurrentIndex(0);
-  edSherdog->setEnabled(false);
-  edSherdog->setText(QStringLiteral("0"));
-  for (QWidget* control : std::initializer_list<QWidget*>{cbFancySubs, spTD, spTDDef, spGnP, spGroundGame, spSub, spSubDef})
-    control->setEnabled(false);
+  LoadWeightList(record::WeightListFileName(game));
+  btCambiarEditor->SetCaption(ModeButtonCaption(game));
+  for (const record::Field field : record::kFieldsJexLacks) {
+    controls_.Control(field)->setEnabled(false);
+    // Shown as a load shows a line: the identifier box tells of its new text, the list does not.
+    if (const auto preset = record::JexPresetLine(field)) controls_.Show(record::LayoutOf(field), *preset);
+  }
 }
 
 }  // namespace beditor

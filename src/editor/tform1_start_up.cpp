@@ -55,11 +55,15 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormShow() {
-  editorMode_ = ReadEditorModeNumber(programFolder_);
-  if (record::GameFromModeNumber(editorMode_) == record::Game::JEX) btCambiarEditorClick();
+  // The window was built as the TAV editor; the switch makes it the JEX editor.
+  const record::EditorMode remembered(ReadEditorModeNumber(programFolder_));
+  if (remembered.EditedGame() == record::Game::JEX)
+    btCambiarEditorClick();
+  else
+    mode_ = remembered;
 }
 
-void TForm1::FormClose() { WriteEditorModeNumber(programFolder_, editorMode_); }
+void TForm1::FormClose() { WriteEditorModeNumber(programFolder_, mode_.Number()); }
 
 void TForm1::LoadBackground() {
   imFondo->setPixmap(QPixmap::fromImage(TakeBackground(programFolder_)));
@@ -78,7 +82,7 @@ void TForm1::LoadListEntries(QComboBox* box, const std::filesystem::path& path) 
 
 void TForm1::LoadWeightList(const char* fileName) {
   try {
-    LoadListEntries(cbCatPeso, InProgramFolder(fileName));
+    LoadListEntries(controls_.ListBox(record::Field::Category), InProgramFolder(fileName));
   } catch (...) {
     dialogs_.ShowPlainMessage(QStringLiteral("Weight file not found. Using default"));
   }
@@ -89,14 +93,15 @@ void TForm1::LoadLanguage() {
   const std::string code = LanguageCode(configLines_);
   captionLines_.LoadLines(CaptionTablePath(programFolder_, code));
   for (const auto& [line, setCaption] : captionSetters_) setCaption(Caption(line));
-  LoadListEntries(cbJuegoSucio, StyleListPath(programFolder_, code));
+  LoadListEntries(controls_.ListBox(record::Field::FightStyle), StyleListPath(programFolder_, code));
 }
 
 void TForm1::LoadTeams() {
   const QStringList teams = TeamNames(InProgramFolder("Team"));
-  cbTeam->clear();
-  cbTeam->addItems(teams);
-  cbTeam->setCurrentIndex(-1);
+  QComboBox* team = controls_.ListBox(record::Field::Team);
+  team->clear();
+  team->addItems(teams);
+  team->setCurrentIndex(-1);
 }
 
 }  // namespace beditor

@@ -1,29 +1,15 @@
 #pragma once
 // The editor window's eighteen ability boxes, handed to the evaluation window, which reads
 // their values each time it is opened.
+#include <array>
+
+#include "core/fighter_layout.h"
+
 namespace beditor {
 
 class StatSpinEdit;
 
-struct AbilityBoxes {
-  const StatSpinEdit* spPunch = nullptr;
-  const StatSpinEdit* spKick = nullptr;
-  const StatSpinEdit* spStrenght = nullptr;
-  const StatSpinEdit* spClinch = nullptr;
-  const StatSpinEdit* spAgility = nullptr;
-  const StatSpinEdit* spDodge = nullptr;
-  const StatSpinEdit* spMotivation = nullptr;
-  const StatSpinEdit* spTD = nullptr;
-  const StatSpinEdit* spTDDef = nullptr;
-  const StatSpinEdit* spGnP = nullptr;
-  const StatSpinEdit* spSub = nullptr;
-  const StatSpinEdit* spSubDef = nullptr;
-  const StatSpinEdit* spStamina = nullptr;
-  const StatSpinEdit* spFortitude = nullptr;
-  const StatSpinEdit* spPace = nullptr;
-  const StatSpinEdit* spAgressivity = nullptr;
-  const StatSpinEdit* spKORes = nullptr;
-  const StatSpinEdit* spGroundGame = nullptr;
-};
+// In the order of record::kAbilityFields: the box of field f is at AbilityIndex(f).
+using AbilityBoxes = std::array<const StatSpinEdit*, record::kAbilityFields.size()>;
 
 }  // namespace beditor

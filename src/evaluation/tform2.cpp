@@ -80,24 +80,8 @@ void TForm2::showEvent(QShowEvent* event) {
 
 AbilityValues TForm2::ReadAbilities() const {
   AbilityValues values;
-  values.punch = ValueOf(boxes_.spPunch);
-  values.kick = ValueOf(boxes_.spKick);
-  values.strenght = ValueOf(boxes_.spStrenght);
-  values.clinch = ValueOf(boxes_.spClinch);
-  values.agility = ValueOf(boxes_.spAgility);
-  values.dodge = ValueOf(boxes_.spDodge);
-  values.motivation = ValueOf(boxes_.spMotivation);
-  values.td = ValueOf(boxes_.spTD);
-  values.tdDef = ValueOf(boxes_.spTDDef);
-  values.gnp = ValueOf(boxes_.spGnP);
-  values.sub = ValueOf(boxes_.spSub);
-  values.subDef = ValueOf(boxes_.spSubDef);
-  values.stamina = ValueOf(boxes_.spStamina);
-  values.fortitude = ValueOf(boxes_.spFortitude);
-  values.pace = ValueOf(boxes_.spPace);
-  values.agressivity = ValueOf(boxes_.spAgressivity);
-  values.koRes = ValueOf(boxes_.spKORes);
-  values.groundGame = ValueOf(boxes_.spGroundGame);
+  for (const AbilityValueMember& member : kAbilityValueMembers)
+    values.*member.value = ValueOf(boxes_[record::AbilityIndex(member.field)]);
   return values;
 }
 

@@ -4,10 +4,9 @@
 #include <unordered_map>
 
 #include "core/fighter_record.h"
-#include "core/file_access.h"
+#include "core/game_rules.h"
 #include "core/number_text.h"
-#include "core/path_utf8.h"
-#include "core/team_file_name.h"
+#include "core/team_file.h"
 #include "core/windows_1252.h"
 #include "roster/choice_lists.h"
 #include "roster/fighter_view.h"
@@ -75,8 +74,7 @@ class RosterCheck {
         }
         const long long position = static_cast<long long>(*number) - field.offset;  // as ChoicePosition
         if (field.field == Field::Category && file.folder) CheckCategory(field, *number, position, *file.folder, add);
-        if (field.field == Field::GamePlan && context_.game == record::Game::JEX &&
-            position == record::kGoToTheGroundPosition)
+        if (field.field == Field::GamePlan && !record::AllowsGamePlan(context_.game, position))
           add(field, true, "Go to the ground is not a JEX game plan: the editor refuses to save the fighter");
         const auto styles = lists_.Entries(record::ChoiceList::FightStyle).size();
         if (field.field == Field::FightStyle && (position < 0 || position >= static_cast<long long>(styles)))
@@ -117,12 +115,11 @@ class RosterCheck {
 
   template <typename Add>
   void CheckTeam(const FieldLayout& field, std::string_view stored, Add& add) {
-    if (stored == "0" || stored.empty()) return;
+    if (stored == record::kNoTeamLine || stored.empty()) return;
     auto [known, added] = teamFiles_.try_emplace(std::string(stored), true);
     if (added) {
-      const std::string team = Windows1252ToUtf8(stored);
       // The editor keeps no file for a team whose name cannot name one.
-      known->second = !IsPlainFileName(team) || IsExistingFile(context_.folder / "Team" / PathFromUtf8(team + ".txt"));
+      known->second = !MissingTeamFile(context_.folder, Windows1252ToUtf8(stored));
     }
     if (!known->second) add(field, false, "no team file Team/" + Windows1252ToUtf8(stored) + ".txt");
   }

@@ -33,12 +33,10 @@ ChoiceLists::ChoiceLists(std::vector<std::string> weights, std::vector<std::stri
   const auto set = [this](ChoiceList list, std::vector<std::string> entries) {
     entries_[static_cast<std::size_t>(list)] = std::move(entries);
   };
-  set(ChoiceList::GamePlan, ToUtf8(record::kGamePlans));
+  for (std::size_t list = 0; list < entries_.size(); ++list)
+    set(static_cast<ChoiceList>(list), ToUtf8(record::BuiltInEntries(static_cast<ChoiceList>(list))));
   set(ChoiceList::Weight, ToUtf8(weights));
-  set(ChoiceList::GroundGamePlan, ToUtf8(record::kGroundGamePlans));
-  set(ChoiceList::ClinchGamePlan, ToUtf8(record::kClinchGamePlans));
   set(ChoiceList::FightStyle, ToUtf8(styles));
-  set(ChoiceList::Fancy, ToUtf8(record::kFancyChoices));
 }
 
 int ChoiceLists::PositionOf(record::ChoiceList list, std::string_view text) const {

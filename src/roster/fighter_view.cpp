@@ -1,9 +1,11 @@
 #include "roster/fighter_view.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/fighter_record.h"
 #include "core/file_access.h"
+#include "core/game_rules.h"
 #include "core/number_text.h"
 #include "core/windows_1252.h"
 #include "roster/quoted_text.h"
@@ -18,15 +20,6 @@ static_assert(std::all_of(record::kFields.begin(), record::kFields.end(),
                           [](const FieldLayout& field) { return field.line < record::kLoadedLineCount; }),
               "every field lies among the lines a load pads the file to");
 
-// The layout rows in line order: messages about a file then follow its lines.
-constexpr auto kByLine = [] {
-  std::array<const FieldLayout*, record::kFields.size()> rows{};
-  for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = &record::kFields[i];
-  std::sort(rows.begin(), rows.end(), [](const FieldLayout* a, const FieldLayout* b) { return a->line < b->line; });
-  return rows;
-}();
-
-
 // The first character of UTF-8 text that Windows-1252 lacks.
 std::string_view FirstUnfitCharacter(std::string_view utf8) {
   for (std::size_t at = 0; at < utf8.size();) {
@@ -39,13 +32,6 @@ std::string_view FirstUnfitCharacter(std::string_view utf8) {
   return {};
 }
 
-// The ability as its box shows it, for a file the editor loads.
-template <record::Field field>
-int ShownValue(const FighterView& fighter) {
-  constexpr auto row = static_cast<std::size_t>(&record::LayoutOf(field) - record::kFields.data());
-  return ShownAbility(*fighter.numbers[row]);
-}
-
 }  // namespace
 
 void FighterView::Load(std::string_view bytes) {
@@ -54,7 +40,7 @@ void FighterView::Load(std::string_view bytes) {
   record::NormaliseLoadedLines(lines);
   lines.FirstLineViews(recordLines);
   refusedAt = nullptr;
-  for (const FieldLayout* field : kByLine) {
+  for (const FieldLayout* field : record::kFieldsByLine) {
     auto& number = numbers[static_cast<std::size_t>(field - record::kFields.data())];
     number.reset();
     if (!record::IsNumberKind(field->kind)) continue;
@@ -85,7 +71,7 @@ FieldCellViews ExportCellViews(const FighterView& fighter, const ChoiceLists& li
         continue;
       }
     }
-    if (fighter.Loadable() && field.kind == FieldKind::Team && stored == "0") continue;
+    if (fighter.Loadable() && field.kind == FieldKind::Team && stored == record::kNoTeamLine) continue;
     if (IsPlainAscii(stored)) {
       cell = stored;
     } else {
@@ -102,26 +88,16 @@ int ShownAbility(std::int32_t stored) {
 
 std::optional<Ratings> RatingsOf(const FighterView& fighter) {
   if (!fighter.Loadable()) return std::nullopt;
-  using record::Field;
+  static constexpr auto kRows = [] {
+    std::array<std::size_t, kAbilityValueMembers.size()> rows{};
+    for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = record::RowOf(kAbilityValueMembers[i].field);
+    return rows;
+  }();
+  // Unrolled: each value is stored straight from its field's number, as if written by name.
   AbilityValues values;
-  values.punch = ShownValue<Field::Punches>(fighter);
-  values.kick = ShownValue<Field::Kicks>(fighter);
-  values.strenght = ShownValue<Field::Strength>(fighter);
-  values.clinch = ShownValue<Field::Clinch>(fighter);
-  values.agility = ShownValue<Field::Agility>(fighter);
-  values.dodge = ShownValue<Field::Dodge>(fighter);
-  values.motivation = ShownValue<Field::Motivation>(fighter);
-  values.td = ShownValue<Field::Takedowns>(fighter);
-  values.tdDef = ShownValue<Field::TakedownDefence>(fighter);
-  values.gnp = ShownValue<Field::GroundAndPound>(fighter);
-  values.sub = ShownValue<Field::Submissions>(fighter);
-  values.subDef = ShownValue<Field::SubmissionDefence>(fighter);
-  values.stamina = ShownValue<Field::Stamina>(fighter);
-  values.fortitude = ShownValue<Field::Fortitude>(fighter);
-  values.pace = ShownValue<Field::Pace>(fighter);
-  values.agressivity = ShownValue<Field::Aggressiveness>(fighter);
-  values.koRes = ShownValue<Field::KoResistance>(fighter);
-  values.groundGame = ShownValue<Field::GroundGame>(fighter);
+  [&]<std::size_t... I>(std::index_sequence<I...>) {
+    ((values.*kAbilityValueMembers[I].value = ShownAbility(*fighter.numbers[kRows[I]])), ...);
+  }(std::make_index_sequence<kRows.size()>());
   return RateAbilities(values);
 }
 
@@ -150,8 +126,8 @@ std::optional<std::string> CellToLine(const FieldLayout& field, std::string_view
         *refusal = Quoted(cell) + " is neither an entry of the " + field.title + " list nor an integer";
         return std::nullopt;
       }
-      if (field.field == record::Field::GamePlan && game == record::Game::JEX &&
-          record::ChoicePosition(field.field, stored) == record::kGoToTheGroundPosition) {
+      if (field.field == record::Field::GamePlan &&
+          !record::AllowsGamePlan(game, record::ChoicePosition(field.field, stored))) {
         *refusal = "JEX fighters cannot have the Go to the ground game plan";
         return std::nullopt;
       }
@@ -168,8 +144,8 @@ std::optional<std::string> CellToLine(const FieldLayout& field, std::string_view
         *refusal = Quoted(FirstUnfitCharacter(cell)) + " is a character Windows-1252 cannot hold";
         return std::nullopt;
       }
-      // An empty team box saves as "0", no team.
-      if (field.kind == FieldKind::Team && bytes->empty()) return "0";
+      // An empty team box saves as no team.
+      if (field.kind == FieldKind::Team && bytes->empty()) return std::string(record::kNoTeamLine);
       return bytes;
     }
   }

@@ -4,9 +4,8 @@
 
 #include "core/file_access.h"
 #include "core/file_errors.h"
-#include "core/line_list.h"
 #include "core/path_utf8.h"
-#include "core/team_file_name.h"
+#include "core/team_file.h"
 #include "roster/import_plan.h"
 #include "roster/progress_line.h"
 
@@ -37,23 +36,22 @@ void Count(Counts& counts, Action action) {
   }
 }
 
-// The team files the import makes, with the editor's rule: a team whose name can name a file
-// and that has none yet gets one of three "0" lines, before its fighter is written.
+// The team files the import makes, by the editor's rule, each once and before its fighter is
+// written.
 class TeamFiles {
  public:
-  explicit TeamFiles(const RosterContext& context) : folder_(context.folder / "Team") {}
+  explicit TeamFiles(const RosterContext& context) : programFolder_(context.folder) {}
 
   // The team's file to make, when it needs one.
   std::optional<std::filesystem::path> Needed(const std::string& team) {
-    if (!IsPlainFileName(team) || made_.count(team)) return std::nullopt;
-    auto path = folder_ / PathFromUtf8(team + ".txt");
-    if (IsExistingFile(path)) return std::nullopt;
-    made_.insert(team);
+    if (made_.count(team)) return std::nullopt;
+    auto path = MissingTeamFile(programFolder_, team);
+    if (path) made_.insert(team);
     return path;
   }
 
  private:
-  std::filesystem::path folder_;
+  std::filesystem::path programFolder_;
   std::set<std::string> made_;
 };
 
@@ -91,7 +89,7 @@ int Apply(const RosterContext& context, const ImportPlan& plan) {
     try {
       if (const auto teamFile = teams.Needed(row.team)) {
         writing = "Team/" + row.team + ".txt";
-        LineList({"0", "0", "0"}).SaveLines(*teamFile);
+        WriteNewTeamFile(*teamFile);
         ++counts.teamFiles;
         ++written;
         progress.Clear();

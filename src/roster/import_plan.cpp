@@ -6,8 +6,10 @@
 #include "core/csv.h"
 #include "core/fighter_record.h"
 #include "core/file_access.h"
+#include "core/game_rules.h"
 #include "core/number_text.h"
 #include "core/path_utf8.h"
+#include "core/save_rules.h"
 #include "core/team_file_name.h"
 #include "core/windows_1252.h"
 #include "roster/choice_lists.h"
@@ -23,12 +25,6 @@ using record::Field;
 using record::FieldLayout;
 
 constexpr int kAbsent = -1;
-
-// The fields the editor will not save without.
-constexpr std::array<Field, 8> kNeededToCreate = {Field::FullName,       Field::CommonName,    Field::Category,
-                                                  Field::GamePlan,       Field::SherdogId,     Field::GroundGamePlan,
-                                                  Field::FightStyle,     Field::ClinchGamePlan};
-
 
 // A file cell with "/" between folders, or nothing when it would lead out of Fighters/.
 std::optional<std::string> InsideFighters(std::string cell) {
@@ -131,7 +127,7 @@ class Planner {
   std::optional<std::string> FolderFor(const CsvRecord& record, const std::string& storedCategory) {
     const auto position = record::ChoicePosition(Field::Category, ParseInteger(storedCategory));
     if (const auto folder = record::CategoryFolder(context_.game, position)) return std::string(*folder);
-    const std::size_t field = &record::LayoutOf(Field::Category) - record::kFields.data();
+    const std::size_t field = record::RowOf(Field::Category);
     Refuse(record.row, fieldColumns_[field] + 1,
            std::string("category: ") + Quoted(Cell(record, fieldColumns_[field])) + " has no category folder in " +
                (context_.game == record::Game::JEX ? "JEX" : "TAV") + " mode");
@@ -216,7 +212,9 @@ class Planner {
     return Claim(file, row, column);
   }
 
-  static std::string TeamOf(std::string_view line) { return line == "0" ? std::string() : Windows1252ToUtf8(line); }
+  static std::string TeamOf(std::string_view line) {
+    return line == record::kNoTeamLine ? std::string() : Windows1252ToUtf8(line);
+  }
 
   void PlanCreate(const CsvRecord& record) {
     const bool jex = context_.game == record::Game::JEX;
@@ -225,12 +223,13 @@ class Planner {
     for (std::size_t i = 0; i < record::kFields.size(); ++i) {
       const FieldLayout& field = record::kFields[i];
       const int column = fieldColumns_[i];
-      std::string cell = column == kAbsent ? std::string() : Cell(record, column);
-      // The JEX editor fills these two itself.
-      if (jex && cell.empty() && field.field == Field::SherdogId) cell.assign(1, '0');
-      if (jex && cell.empty() && field.field == Field::GroundGamePlan) cell = record::kGroundGamePlans[0];
-      const bool needed = std::find(kNeededToCreate.begin(), kNeededToCreate.end(), field.field) != kNeededToCreate.end();
-      if (cell.empty() && needed) {
+      const std::string cell = column == kAbsent ? std::string() : Cell(record, column);
+      // What the JEX editor fills in itself, a new fighter gets where its cell is empty.
+      if (const auto preset = jex ? record::JexPresetLine(field.field) : std::nullopt; preset && cell.empty()) {
+        lines.ReplaceLine(field.line, std::string(*preset));
+        continue;
+      }
+      if (cell.empty() && record::IsNeededToSave(field.field)) {
         Refuse(record.row, column == kAbsent ? fileColumn_ + 1 : column + 1,
                std::string(field.column) + ": a new fighter needs a " + field.title);
         refused = true;
@@ -248,9 +247,7 @@ class Planner {
       lines.ReplaceLine(field.line, std::move(*line));
     }
     if (refused) return;
-    // As the editor's save: empty lines up to the clinch game plan become "0".
-    for (int line = 0; line <= record::kLastZeroFilled; ++line)
-      if (lines.LineAt(line).empty()) lines.ReplaceLine(line, "0");
+    record::ZeroFillEmptyLines(lines);  // as the editor's save
 
     const std::string& name = Cell(record, fieldColumns_[0]);
     if (!IsPlainFileName(name)) {

@@ -1,7 +1,9 @@
 #include "core/fighter_record.h"
 #include "editor_fixture.h"
 #include "core/file_access.h"
+#include "evaluation/tform2.h"
 #include "support/refusing_files.h"
+#include "widgets/gradient_bar.h"
 
 namespace beditor::test {
 namespace {
@@ -245,6 +247,22 @@ TEST_F(Commands, ClearAllEmptiesTheFormAndLeavesNothingBehind) {
   EXPECT_EQ(Form().LoadedCategory(), -1);
   EXPECT_EQ(Form().LoadedPath(), folder_ / "Fighters/LW/Ana.txt");
   EXPECT_EQ(Form().FighterLines().Lines(), record::FreshRecord().Lines());
+}
+
+// The window hands its boxes over by field: a box given for another field's place would move
+// its value into another rating.
+TEST_F(Commands, EvaluateRatesEachAbilityBoxAsItsField) {
+  TForm2 evaluation(Form().Abilities(), Form().CaptionLines(), dialogs_, &Form());
+  Form().SetEvaluationWindow(&evaluation);
+  LoadAna();
+  Button("CmdButton5")->Click();
+  std::vector<int> fills;
+  for (const GradientBar* bar : {evaluation.gGround, evaluation.gStriking, evaluation.gDefense, evaluation.gFitness,
+                                 evaluation.gMental, evaluation.gOverall})
+    fills.push_back(bar->Gradient.PercentFilling());
+  // Ground (5+3+2+19)/4, striking (12+11+9)/3, defence (7+4+13)/3, fitness (10+8+14+18+15)/5,
+  // mental (6+16+17)/3, overall their mean; each times 5.
+  EXPECT_EQ(fills, (std::vector<int>{36, 53, 40, 65, 65, 52}));
 }
 
 TEST_F(Commands, OpenProposesTheLastFileAndLoadsTheChoice) {

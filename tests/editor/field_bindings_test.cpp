@@ -65,6 +65,24 @@ TEST_F(FieldBindings, AbilityBoxesColourThemselvesAndWriteTheirTag) {
   EXPECT_EQ(Line(16), "2");
 }
 
+// The layout table binds each box to its field: a file's line shows in its box, and a change
+// of the box goes back to that line.
+TEST_F(FieldBindings, EachAbilityBoxShowsAndWritesItsOwnLine) {
+  const std::vector<std::pair<const char*, int>> boxes = {
+      {"spPunch", 0},       {"spKick", 1},      {"spStrenght", 2},   {"spClinch", 3},      {"spAgility", 4},
+      {"spDodge", 5},       {"spMotivation", 6}, {"spTD", 7},        {"spTDDef", 8},       {"spGnP", 9},
+      {"spSub", 10},        {"spSubDef", 11},   {"spStamina", 12},   {"spFortitude", 13},  {"spPace", 14},
+      {"spAgressivity", 15}, {"spKORes", 16},   {"spGroundGame", 23}};
+  const std::vector<std::string> fighter = SampleFighter();  // a different value on each ability line
+  WriteFighter("f.txt", fighter);
+  Form().LoadFighter(folder_ / "f.txt");
+  for (const auto& [name, line] : boxes) {
+    EXPECT_EQ(Spin(name)->text().toStdString(), fighter[line]) << name;
+    Spin(name)->StepDown();
+    EXPECT_EQ(Line(line), std::to_string(std::stoi(fighter[line]) - 1)) << name;
+  }
+}
+
 TEST_F(FieldBindings, PicksWriteListPositionsWithTheirOffsets) {
   struct Case {
     const char* box;

@@ -1,0 +1,26 @@
+#include "core/team_file.h"
+
+#include <string>
+
+#include "core/file_access.h"
+#include "core/line_list.h"
+#include "core/path_utf8.h"
+#include "core/team_file_name.h"
+
+namespace beditor {
+
+std::optional<std::filesystem::path> TeamFilePath(const std::filesystem::path& programFolder, std::string_view team) {
+  if (!IsPlainFileName(team)) return std::nullopt;
+  return programFolder / "Team" / PathFromUtf8(std::string(team) + ".txt");
+}
+
+std::optional<std::filesystem::path> MissingTeamFile(const std::filesystem::path& programFolder,
+                                                     std::string_view team) {
+  auto path = TeamFilePath(programFolder, team);
+  if (path && IsExistingFile(*path)) path.reset();
+  return path;
+}
+
+void WriteNewTeamFile(const std::filesystem::path& path) { LineList({"0", "0", "0"}).SaveLines(path); }
+
+}  // namespace beditor
