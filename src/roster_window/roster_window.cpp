@@ -162,7 +162,7 @@ void RosterWindow::BuildMenus() {
   QAction* undo = model_->UndoStack().createUndoAction(this, QStringLiteral("&Undo"));
   undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   QAction* redo = model_->UndoStack().createRedoAction(this, QStringLiteral("&Redo"));
-  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
+  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   edit->addAction(undo);
   edit->addAction(redo);
   edit->addSeparator();
