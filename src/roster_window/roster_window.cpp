@@ -301,8 +301,9 @@ void RosterWindow::OnDoubleClick(const QModelIndex& index) {
 }
 
 bool RosterWindow::eventFilter(QObject* watched, QEvent* event) {
-  // An open cell editor takes its own keys: the table sees Enter only between edits.
-  if (watched == table_ && event->type() == QEvent::KeyPress) {
+  // Enter in a cell's editor ends the edit and reaches the table too: only the table's own
+  // Enter opens the fighter.
+  if (watched == table_ && event->type() == QEvent::KeyPress && table_->hasFocus()) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       if (const int row = CurrentRow(); row >= 0) OpenInEditor(row);

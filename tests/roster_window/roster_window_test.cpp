@@ -127,6 +127,8 @@ TEST_F(RosterWindowTest, TypingIntoACellEditsItAndARefusalIsShownWithTheOldValue
   EXPECT_FALSE(window_->isWindowModified());
   EXPECT_TRUE(dialogs_.messages.empty()) << dialogs_.Texts().join('\n').toStdString();
   EXPECT_EQ(ReadBytes(folder_ / "Fighters/FW/Ana Ribeiro.txt").substr(0, 4), "17\r\n");
+  // Enter ended the edits; it opened no fighter.
+  EXPECT_TRUE(launched_.empty());
 }
 
 TEST_F(RosterWindowTest, TheNameOrEnterOpensTheFighterInTheEditorAndTheRowIsReadAgainOnReturn) {
