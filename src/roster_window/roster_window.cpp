@@ -69,7 +69,7 @@ RosterWindow::RosterWindow(std::filesystem::path folder, record::Game game, Dial
   categoryBox_->addItem(QStringLiteral("All categories"));
   rowCount_ = new QLabel(central);
   rowCount_->setObjectName(QStringLiteral("rowCount"));
-  auto* filterLabel = new QLabel(QStringLiteral("&Filter:"), central);
+  auto* filterLabel = new QLabel(QStringLiteral("F&ilter:"), central);
   filterLabel->setBuddy(filterBox_);
   auto* categoryLabel = new QLabel(QStringLiteral("C&ategory:"), central);
   categoryLabel->setBuddy(categoryBox_);
