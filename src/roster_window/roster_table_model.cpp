@@ -98,8 +98,16 @@ RosterTableModel::Row RosterTableModel::ReadRow(roster::FighterFile file) {
 
 void RosterTableModel::Rate(Row& row) {
   row.ratings.reset();
-  if (!row.view) return;
-  if (const auto ratings = roster::RatingsOf(*row.view)) row.ratings = roster::RatingValues(*ratings);
+  row.rated = false;
+}
+
+const std::optional<std::array<int, 6>>& RosterTableModel::RatingsOf(const Row& row) const {
+  if (!row.rated) {
+    row.rated = true;
+    if (row.view)
+      if (const auto ratings = roster::RatingsOf(*row.view)) row.ratings = roster::RatingValues(*ratings);
+  }
+  return row.ratings;
 }
 
 bool RosterTableModel::LoadSome(std::chrono::milliseconds budget) {
@@ -148,7 +156,8 @@ std::string RosterTableModel::CellText(int row, int column) const {
   const Row& r = rows_[static_cast<std::size_t>(row)];
   if (column == kFileColumn) return r.file.cell;
   if (column >= kFirstRatingColumn) {
-    return r.ratings ? std::to_string((*r.ratings)[static_cast<std::size_t>(column - kFirstRatingColumn)])
+    const auto& ratings = RatingsOf(r);
+    return ratings ? std::to_string((*ratings)[static_cast<std::size_t>(column - kFirstRatingColumn)])
                      : std::string();
   }
   if (!r.view) return {};
@@ -186,8 +195,9 @@ QVariant RosterTableModel::data(const QModelIndex& index, int role) const {
       return Text(CellText(index.row(), column));
     case kSortRole: {
       if (column >= kFirstRatingColumn) {
-        if (!row.ratings) return QVariant();
-        return (*row.ratings)[static_cast<std::size_t>(column - kFirstRatingColumn)];
+        const auto& ratings = RatingsOf(row);
+        if (!ratings) return QVariant();
+        return (*ratings)[static_cast<std::size_t>(column - kFirstRatingColumn)];
       }
       if (fieldColumn && row.view && row.view->Loadable()) {
         const auto& number = row.view->numbers[FieldOf(column)];
@@ -198,8 +208,8 @@ QVariant RosterTableModel::data(const QModelIndex& index, int role) const {
       return Text(text);
     }
     case kRatingRole:
-      if (column < kFirstRatingColumn || !row.ratings) return {};
-      return (*row.ratings)[static_cast<std::size_t>(column - kFirstRatingColumn)];
+      if (column < kFirstRatingColumn || !RatingsOf(row)) return {};
+      return (*RatingsOf(row))[static_cast<std::size_t>(column - kFirstRatingColumn)];
     case kChoicesRole: {
       if (!fieldColumn || record::kFields[FieldOf(column)].kind != FieldKind::Choice) return {};
       QStringList entries;

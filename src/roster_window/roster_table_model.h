@@ -110,7 +110,10 @@ class RosterTableModel : public QAbstractTableModel {
     roster::FighterFile file;
     std::unique_ptr<roster::FighterView> view;  // as shown: edits included; none if unreadable
     std::size_t diskHash = 0;                   // of the bytes as read
-    std::optional<std::array<int, 6>> ratings;
+    // Worked out when first asked for (a painted rating, a sort by one): opening the roster
+    // needs only those of the rows on screen.
+    mutable std::optional<std::array<int, 6>> ratings;
+    mutable bool rated = false;
     std::vector<roster::Finding> findings;
     std::string original;                       // the bytes as read, kept while edited
     std::map<std::size_t, std::string> edits;   // by layout row: the cell as typed
@@ -118,6 +121,7 @@ class RosterTableModel : public QAbstractTableModel {
 
   Row ReadRow(roster::FighterFile file);
   void Rate(Row& row);
+  const std::optional<std::array<int, 6>>& RatingsOf(const Row& row) const;
   void RecheckAll();
   // The findings of a cell: those on its field's line, or for the file column every one.
   std::vector<const roster::Finding*> FindingsOf(const Row& row, int column) const;

@@ -33,7 +33,7 @@
 namespace beditor {
 namespace {
 
-constexpr auto kLoadSlice = std::chrono::milliseconds(30);
+constexpr auto kLoadSlice = std::chrono::milliseconds(100);
 const QString kTitle = QStringLiteral("BEditor roster");
 
 QString EditorProgramName() {
