@@ -275,6 +275,16 @@ Qt::ItemFlags RosterTableModel::flags(const QModelIndex& index) const {
 }
 
 bool RosterTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  // Called from the view's delegate: nothing may be thrown through it.
+  try {
+    return Edit(index, value, role);
+  } catch (const BEditorError& error) {
+    emit EditRefused(index, QString::fromUtf8(error.what()));
+    return false;
+  }
+}
+
+bool RosterTableModel::Edit(const QModelIndex& index, const QVariant& value, int role) {
   if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
   Row& row = rows_[static_cast<std::size_t>(index.row())];
   const std::size_t field = FieldOf(index.column());

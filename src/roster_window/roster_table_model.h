@@ -119,6 +119,7 @@ class RosterTableModel : public QAbstractTableModel {
     std::map<std::size_t, std::string> edits;   // by layout row: the cell as typed
   };
 
+  bool Edit(const QModelIndex& index, const QVariant& value, int role);
   Row ReadRow(roster::FighterFile file);
   void Rate(Row& row);
   const std::optional<std::array<int, 6>>& RatingsOf(const Row& row) const;
