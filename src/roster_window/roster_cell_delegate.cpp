@@ -1,19 +1,15 @@
 #include "roster_window/roster_cell_delegate.h"
 
 #include <QComboBox>
-#include <QLinearGradient>
 #include <QPainter>
+#include <algorithm>
+#include <utility>
 
+#include "core/colour_runs.h"
 #include "resources/evaluation_layout.h"
 #include "roster_window/roster_table_model.h"
 
 namespace beditor {
-namespace {
-
-QColor ToQColor(evaluation_layout::Colour colour) { return QColor(colour.red, colour.green, colour.blue); }
-
-}  // namespace
-
 void RosterCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
   const QVariant rating = index.data(RosterTableModel::kRatingRole);
   const int column = index.column() - RosterTableModel::kFirstRatingColumn;
@@ -30,17 +26,17 @@ void RosterCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   const QRect area = option.rect.adjusted(3, 3, -3, -3);
   if (area.width() <= 0 || area.height() <= 0) return;
   painter->save();
-  // As the evaluation's bars: the colour runs over the whole width, the rating fills the
-  // left part, a silver-to-grey run the rest.
-  QLinearGradient empty(area.topLeft(), area.topRight());
-  empty.setColorAt(0, QColor(192, 192, 192));
-  empty.setColorAt(1, QColor(128, 128, 128));
-  painter->fillRect(area, empty);
-  QLinearGradient fill(area.topLeft(), area.topRight());
-  fill.setColorAt(0, ToQColor(bar.from));
-  fill.setColorAt(1, ToQColor(bar.to));
+  // The evaluation's bars' rule: a silver-to-grey run under a fill run that covers the
+  // rating's percentage, each in as many bands as the bar is wide.
+  constexpr int kSteps = 255;
   const int percent = std::clamp(rating.toInt(), 0, 100);
-  painter->fillRect(QRect(area.left(), area.top(), area.width() * percent / 100, area.height()), fill);
+  const Rgb from{bar.from.red, bar.from.green, bar.from.blue};
+  const Rgb to{bar.to.red, bar.to.green, bar.to.blue};
+  for (const auto& [run, filling] : {std::pair{std::pair{Rgb{192, 192, 192}, Rgb{128, 128, 128}}, 100},
+                                     std::pair{std::pair{from, to}, percent}})
+    for (const ColourBand& band : StripeBands(area.left(), area.width(), kSteps, filling, run.first, run.second))
+      painter->fillRect(band.first, area.top(), band.end - band.first, area.height(),
+                        QColor(band.colour.red, band.colour.green, band.colour.blue));
   painter->setPen(Qt::black);
   painter->drawText(area, Qt::AlignCenter, QString::number(rating.toInt()));
   painter->restore();

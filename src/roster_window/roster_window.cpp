@@ -203,6 +203,15 @@ void RosterWindow::LoadNextSlice() {
   bool done = false;
   RunGuarded(dialogs_, [this, &done] { done = model_->LoadSome(kLoadSlice); });
   progress_->setValue(static_cast<int>(model_->LoadedCount()));
+  if (!columnsSized_ && model_->rowCount() > 0) {
+    // Fitted to the first rows read: measuring every row of a large roster would cost more
+    // than reading it.
+    columnsSized_ = true;
+    table_->horizontalHeader()->setResizeContentsPrecision(100);
+    table_->resizeColumnsToContents();
+    for (int column = RosterTableModel::kFirstRatingColumn; column < RosterTableModel::kColumnCount; ++column)
+      table_->setColumnWidth(column, std::max(table_->columnWidth(column), 72));
+  }
   if (done) {
     FinishLoading(false);
     return;

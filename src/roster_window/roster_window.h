@@ -84,6 +84,7 @@ class RosterWindow : public QMainWindow {
   UnsavedQuestion unsavedQuestion_;
   std::set<int> opened_;  // rows opened in the editor: read again when the window is back
   QString lastRefusal_;
+  bool columnsSized_ = false;
 };
 
 }  // namespace beditor

@@ -108,6 +108,25 @@ TEST_F(RosterWindowTest, SortingByARatingOrAnAbilitySortsNumbers) {
   }
 }
 
+TEST_F(RosterWindowTest, RatingsAreBarsInTheEvaluationsColours) {
+  QTableView& table = window_->Table();
+  const QModelIndex overall = Shown("FW/Ana Ribeiro.txt", "rating_overall");
+  const QModelIndex ground = Shown("FW/Ana Ribeiro.txt", "rating_ground");
+  table.setCurrentIndex(Shown("FW/Ana Ribeiro.txt", "file"));
+  table.scrollTo(overall);
+  const QImage shot = table.viewport()->grab().toImage();
+  const int dpr = static_cast<int>(shot.devicePixelRatio());
+  // The left end of a bar has its run's first colour: teal for Overall, red for the others.
+  const auto leftEnd = [&](const QModelIndex& cell) {
+    const QRect rect = table.visualRect(cell);
+    return shot.pixelColor((rect.left() + 3) * dpr, (rect.top() + 4) * dpr);  // inside a 3-pixel margin
+  };
+  ASSERT_GT(overall.data(RosterTableModel::kRatingRole).toInt(), 5);
+  EXPECT_EQ(leftEnd(overall), QColor(0, 128, 128));
+  EXPECT_EQ(leftEnd(ground).red(), 255);
+  EXPECT_LT(leftEnd(ground).green(), 40);
+}
+
 TEST_F(RosterWindowTest, TypingIntoACellEditsItAndARefusalIsShownWithTheOldValueKept) {
   QTableView& table = window_->Table();
   const QModelIndex punches = Shown("FW/Ana Ribeiro.txt", "punches");
