@@ -143,7 +143,11 @@ RosterWindow::RosterWindow(std::filesystem::path folder, record::Game game, Dial
   ShowCounts();
 }
 
-RosterWindow::~RosterWindow() = default;
+RosterWindow::~RosterWindow() {
+  // The model, a child, goes after this part of the window: its undo stack must not report
+  // to a window already half gone.
+  model_->UndoStack().disconnect(this);
+}
 
 void RosterWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/leak_suppressions.h"
 #include "widgets/tahoma_font.h"
 
 extern char** environ;
