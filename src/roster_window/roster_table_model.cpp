@@ -113,8 +113,10 @@ const std::optional<std::array<int, 6>>& RosterTableModel::RatingsOf(const Row& 
 bool RosterTableModel::LoadSome(std::chrono::milliseconds budget) {
   const auto deadline = std::chrono::steady_clock::now() + budget;
   std::vector<Row> batch;
+  batch.reserve(std::min<std::size_t>(pending_.size() - next_, 4096));
   while (next_ < pending_.size()) {
-    batch.push_back(ReadRow(pending_[next_++]));
+    // Taken from the list: only its count is wanted afterwards.
+    batch.push_back(ReadRow(std::move(pending_[next_++])));
     if ((batch.size() & 31) == 0 && std::chrono::steady_clock::now() >= deadline) break;
   }
   if (batch.empty()) return true;

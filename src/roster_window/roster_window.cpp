@@ -211,7 +211,7 @@ void RosterWindow::LoadNextSlice() {
     // Fitted to the first rows read: measuring every row of a large roster would cost more
     // than reading it.
     columnsSized_ = true;
-    table_->horizontalHeader()->setResizeContentsPrecision(100);
+    table_->horizontalHeader()->setResizeContentsPrecision(25);
     table_->resizeColumnsToContents();
     for (int column = RosterTableModel::kFirstRatingColumn; column < RosterTableModel::kColumnCount; ++column)
       table_->setColumnWidth(column, std::max(table_->columnWidth(column), 72));
