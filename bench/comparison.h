@@ -45,6 +45,12 @@ class ComparisonReporter : public benchmark::ConsoleReporter {
   // One line per comparison: both times, the ratios, the target and whether it was met.
   void PrintSummary(std::ostream& out) const;
 
+  // The benchmark's median (or only) wall time in seconds; 0 when it did not run.
+  double Seconds(const std::string& name) const {
+    const auto found = results_.find(name);
+    return found == results_.end() ? 0 : found->second.seconds;
+  }
+
  private:
   struct Result {
     double seconds = 0;

@@ -10,7 +10,7 @@ install(DIRECTORY "${BEDITOR_PROGRAM_DIR}/" DESTINATION .
 # the user's: the Fighters and Team folders stay, and with them the folder itself.
 file(GLOB data_files RELATIVE "${CMAKE_SOURCE_DIR}/data/program_folder"
   "${CMAKE_SOURCE_DIR}/data/program_folder/*")
-set(program_files beditor.exe beditor-roster.exe Fondo6.jpg qt.conf EditorMode.txt Uninstall.exe)
+set(program_files beditor.exe beditor-roster.exe beditor-roster-window.exe Fondo6.jpg qt.conf EditorMode.txt Uninstall.exe)
 set(uninstall_commands "")
 foreach(name ${data_files} ${program_files})
   if(NOT IS_DIRECTORY "${CMAKE_SOURCE_DIR}/data/program_folder/${name}")

@@ -57,28 +57,25 @@ std::string_view FighterReader::Bytes(const FighterFile& file) {
   return elsewhere_;
 }
 
+std::string_view ExportCellView(const FighterView& fighter, const ChoiceLists& lists, std::size_t index,
+                                std::string& converted) {
+  const FieldLayout& field = record::kFields[index];
+  const std::string_view stored = fighter.recordLines[static_cast<std::size_t>(field.line)];
+  if (fighter.Loadable() && field.kind == FieldKind::Choice) {
+    const auto& entries = lists.Entries(field.list);
+    const long long position = *fighter.numbers[index] - field.offset;
+    if (position >= 0 && position < static_cast<long long>(entries.size()))
+      return entries[static_cast<std::size_t>(position)];
+  }
+  if (fighter.Loadable() && field.kind == FieldKind::Team && stored == record::kNoTeamLine) return {};
+  if (IsPlainAscii(stored)) return stored;
+  converted = Windows1252ToUtf8(stored);
+  return converted;
+}
+
 FieldCellViews ExportCellViews(const FighterView& fighter, const ChoiceLists& lists, FieldCells& converted) {
   FieldCellViews cells;
-  for (std::size_t i = 0; i < record::kFields.size(); ++i) {
-    const FieldLayout& field = record::kFields[i];
-    const std::string_view stored = fighter.recordLines[static_cast<std::size_t>(field.line)];
-    std::string_view& cell = cells[i];
-    if (fighter.Loadable() && field.kind == FieldKind::Choice) {
-      const auto& entries = lists.Entries(field.list);
-      const long long position = *fighter.numbers[i] - field.offset;
-      if (position >= 0 && position < static_cast<long long>(entries.size())) {
-        cell = entries[static_cast<std::size_t>(position)];
-        continue;
-      }
-    }
-    if (fighter.Loadable() && field.kind == FieldKind::Team && stored == record::kNoTeamLine) continue;
-    if (IsPlainAscii(stored)) {
-      cell = stored;
-    } else {
-      converted[i] = Windows1252ToUtf8(stored);
-      cell = converted[i];
-    }
-  }
+  for (std::size_t i = 0; i < record::kFields.size(); ++i) cells[i] = ExportCellView(fighter, lists, i, converted[i]);
   return cells;
 }
 

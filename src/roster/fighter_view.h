@@ -62,6 +62,9 @@ class FighterReader {
 // UTF-8; valid while those are unchanged.
 using FieldCellViews = std::array<std::string_view, record::kFields.size()>;
 FieldCellViews ExportCellViews(const FighterView& fighter, const ChoiceLists& lists, FieldCells& converted);
+// The same for the field of layout row `index` alone; `converted` holds its text if needed.
+std::string_view ExportCellView(const FighterView& fighter, const ChoiceLists& lists, std::size_t index,
+                                std::string& converted);
 
 // What the evaluation window shows once the file is loaded, each ability in its box's range;
 // nothing for a file the editor would refuse.

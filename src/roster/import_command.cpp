@@ -76,7 +76,9 @@ void PrintDryRun(const RosterContext& context, const ImportPlan& plan) {
   context.out << "dry run, nothing written: " << Summary(counts) << '\n';
 }
 
-int Apply(const RosterContext& context, const ImportPlan& plan) {
+}  // namespace
+
+int ApplyImport(const RosterContext& context, const ImportPlan& plan) {
   TeamFiles teams(context);
   Counts counts;
   counts.unchanged = plan.unchanged;
@@ -138,8 +140,6 @@ int Apply(const RosterContext& context, const ImportPlan& plan) {
   return counts.copied > 0 ? kExitProblems : kExitDone;
 }
 
-}  // namespace
-
 int RunImport(const RosterContext& context, const ImportOptions& options) {
   std::string bytes;
   try {
@@ -160,7 +160,7 @@ int RunImport(const RosterContext& context, const ImportOptions& options) {
     PrintDryRun(context, plan);
     return kExitDone;
   }
-  return Apply(context, plan);
+  return ApplyImport(context, plan);
 }
 
 }  // namespace beditor::roster

@@ -12,6 +12,7 @@
 #include "core/save_rules.h"
 #include "core/team_file_name.h"
 #include "core/windows_1252.h"
+#include "roster/cell_edit.h"
 #include "roster/choice_lists.h"
 #include "roster/fighter_view.h"
 #include "roster/line_splice.h"
@@ -118,8 +119,8 @@ class Planner {
   // The line a changed cell stands for; refuses it otherwise.
   std::optional<std::string> LineOf(const CsvRecord& record, std::size_t field, const std::string& cell) {
     std::string refusal;
-    auto line = CellToLine(record::kFields[field], cell, lists_, context_.game, &refusal);
-    if (!line) Refuse(record.row, fieldColumns_[field] + 1, std::string(record::kFields[field].column) + ": " + refusal);
+    auto line = LineForCell(record::kFields[field], cell, lists_, context_.game, &refusal);
+    if (!line) Refuse(record.row, fieldColumns_[field] + 1, refusal);
     return line;
   }
 
@@ -128,9 +129,7 @@ class Planner {
     const auto position = record::ChoicePosition(Field::Category, ParseInteger(storedCategory));
     if (const auto folder = record::CategoryFolder(context_.game, position)) return std::string(*folder);
     const std::size_t field = record::RowOf(Field::Category);
-    Refuse(record.row, fieldColumns_[field] + 1,
-           std::string("category: ") + Quoted(Cell(record, fieldColumns_[field])) + " has no category folder in " +
-               (context_.game == record::Game::JEX ? "JEX" : "TAV") + " mode");
+    Refuse(record.row, fieldColumns_[field] + 1, NoCategoryFolder(Cell(record, fieldColumns_[field]), context_.game));
     return std::nullopt;
   }
 

@@ -57,7 +57,8 @@ TEST(WineInstaller, InstallsForTheUserRunsAndUninstallsKeepingFightersAndTeams) 
   const auto installed = UserFolders(wine.DriveC(), programs);
   ASSERT_EQ(installed.size(), 1u) << "not installed in the user's programs folder";
   const std::filesystem::path folder = installed.front();
-  for (const char* file : {"beditor.exe", "beditor-roster.exe", "Fondo6.jpg", "Config.txt", "TAV Weights.txt",
+  for (const char* file : {"beditor.exe", "beditor-roster.exe", "beditor-roster-window.exe", "Fondo6.jpg",
+                           "Config.txt", "TAV Weights.txt",
                            "qt.conf", "translations/qtbase_es.qm", "Fighters/LW/Ignacio Brevanza.txt",
                            "Uninstall.exe"})
     EXPECT_TRUE(std::filesystem::exists(folder / file)) << file;
@@ -65,6 +66,8 @@ TEST(WineInstaller, InstallsForTheUserRunsAndUninstallsKeepingFightersAndTeams) 
     EXPECT_TRUE(std::filesystem::is_directory(folder / "Fighters" / category)) << category;
   const std::string startMenu = "AppData/Roaming/Microsoft/Windows/Start Menu/Programs/BEditor.lnk";
   EXPECT_EQ(UserFolders(wine.DriveC(), startMenu).size(), 1u) << "no Start-menu entry";
+  const std::string rosterStartMenu = "AppData/Roaming/Microsoft/Windows/Start Menu/Programs/BEditor roster.lnk";
+  EXPECT_EQ(UserFolders(wine.DriveC(), rosterStartMenu).size(), 1u) << "no Start-menu entry for the roster window";
   EXPECT_EQ(wine.Run("reg", {"query", kUninstallKey}), 0) << "not in the system's list of programs";
 
   // The installed program runs, from its own folder, and writes there.
@@ -90,10 +93,12 @@ TEST(WineInstaller, InstallsForTheUserRunsAndUninstallsKeepingFightersAndTeams) 
   EXPECT_TRUE(WaitFor([&] { return !std::filesystem::exists(folder / "beditor.exe"); }, 60000));
   EXPECT_TRUE(WaitFor([&] { return wine.Run("reg", {"query", kUninstallKey}) != 0; }, 30000))
       << "still in the system's list of programs";
-  for (const char* file : {"beditor.exe", "beditor-roster.exe", "Fondo6.jpg", "Config.txt", "qt.conf",
+  for (const char* file : {"beditor.exe", "beditor-roster.exe", "beditor-roster-window.exe", "Fondo6.jpg",
+                           "Config.txt", "qt.conf",
                            "EditorMode.txt", "translations", "icons"})
     EXPECT_FALSE(std::filesystem::exists(folder / file)) << file << " is left";
   EXPECT_TRUE(UserFolders(wine.DriveC(), startMenu).empty()) << "the Start-menu entry is left";
+  EXPECT_TRUE(UserFolders(wine.DriveC(), rosterStartMenu).empty()) << "the roster window's Start-menu entry is left";
   EXPECT_EQ(ReadFile(sample), changed);
   EXPECT_EQ(ReadFile(folder / "Fighters/WW/Mine.txt"), "mine\r\n");
   EXPECT_EQ(ReadFile(folder / "Team/My Team.txt"), "0\r\n0\r\n0\r\n");

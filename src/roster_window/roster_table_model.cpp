@@ -1,0 +1,499 @@
+#include "roster_window/roster_table_model.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QIcon>
+#include <QStyle>
+#include <algorithm>
+
+#include "core/csv.h"
+#include "core/file_access.h"
+#include "core/number_text.h"
+#include "roster/cell_edit.h"
+#include "roster/import_command.h"
+#include "roster/import_plan.h"
+#include "roster/line_splice.h"
+#include "roster/roster_columns.h"
+#include "roster_window/cell_edit_command.h"
+
+namespace beditor {
+namespace {
+
+using record::FieldKind;
+
+QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+bool IsNumberColumn(int column) {
+  if (column >= RosterTableModel::kFirstRatingColumn) return true;
+  return column >= RosterTableModel::kFirstFieldColumn &&
+         record::kFields[RosterTableModel::FieldOf(column)].kind == FieldKind::Ability;
+}
+
+// The standard message-box icons, made once: a table asks for them for every painted cell.
+const QIcon& ProblemIcon(bool error) {
+  static const QIcon errorIcon = QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical);
+  static const QIcon warningIcon = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+  return error ? errorIcon : warningIcon;
+}
+
+// The row of the import's CSV, "NAME:ROW:COLUMN: message", that a refusal names.
+int RefusedRow(const std::string& refusal, std::size_t nameLength) {
+  if (refusal.size() <= nameLength + 1) return 0;
+  return std::atoi(refusal.c_str() + nameLength + 1);
+}
+
+constexpr std::string_view kSaveCsvName = "edits";
+
+}  // namespace
+
+int RosterTableModel::ColumnOf(record::Field field) {
+  return kFirstFieldColumn + static_cast<int>(record::RowOf(field));
+}
+
+RosterTableModel::RosterTableModel(std::filesystem::path folder, record::Game game, QObject* parent)
+    : QAbstractTableModel(parent), folder_(std::move(folder)), game_(game) {
+  context_ = std::make_unique<roster::RosterContext>(Context(quiet_, quiet_));
+}
+
+RosterTableModel::~RosterTableModel() {
+  // The commands refer to the model: they go first.
+  undo_.clear();
+}
+
+roster::RosterContext RosterTableModel::Context(std::ostream& out, std::ostream& err) const {
+  return roster::RosterContext{folder_, game_, out, err, false};
+}
+
+void RosterTableModel::StartLoad() {
+  lists_ = std::make_unique<roster::ChoiceLists>(roster::ChoiceLists::Read(*context_));
+  auto roster = roster::ListRoster(*context_);
+  beginResetModel();
+  undo_.clear();
+  rows_.clear();
+  // Never grows past this: the check keeps pointers to the rows' files.
+  rows_.reserve(roster.files.size());
+  pending_ = std::move(roster.files);
+  unlisted_ = std::move(roster.unlisted);
+  next_ = 0;
+  // A folder that could not be listed is an error of the roster, as the check counts it.
+  errors_ = static_cast<int>(unlisted_.size());
+  warnings_ = 0;
+  reader_ = std::make_unique<roster::FighterReader>(*context_);
+  check_ = std::make_unique<roster::RosterCheck>(*context_, *lists_, pending_.size());
+  endResetModel();
+}
+
+RosterTableModel::Row RosterTableModel::ReadRow(roster::FighterFile file) {
+  Row row;
+  row.file = std::move(file);
+  try {
+    const std::string_view bytes = reader_->Bytes(row.file);
+    row.original.assign(bytes);
+    row.view = std::make_unique<roster::FighterView>();
+    row.view->Load(bytes);
+  } catch (const BEditorError& error) {
+    row.view.reset();
+    row.findings = {{1, true, error.what()}};
+  }
+  Rate(row);
+  return row;
+}
+
+void RosterTableModel::Rate(Row& row) {
+  row.ratings.reset();
+  row.rated = false;
+}
+
+const std::optional<std::array<int, 6>>& RosterTableModel::RatingsOf(const Row& row) const {
+  if (!row.rated) {
+    row.rated = true;
+    if (row.view)
+      if (const auto ratings = roster::RatingsOf(*row.view)) row.ratings = roster::RatingValues(*ratings);
+  }
+  return row.ratings;
+}
+
+bool RosterTableModel::LoadSome(std::chrono::milliseconds budget) {
+  const auto deadline = std::chrono::steady_clock::now() + budget;
+  std::vector<Row> batch;
+  batch.reserve(std::min<std::size_t>(pending_.size() - next_, 4096));
+  while (next_ < pending_.size()) {
+    // Taken from the list: only its count is wanted afterwards.
+    batch.push_back(ReadRow(std::move(pending_[next_++])));
+    if ((batch.size() & 31) == 0 && std::chrono::steady_clock::now() >= deadline) break;
+  }
+  if (batch.empty()) return true;
+  const int first = static_cast<int>(rows_.size());
+  beginInsertRows({}, first, first + static_cast<int>(batch.size()) - 1);
+  for (Row& row : batch) {
+    rows_.push_back(std::move(row));
+    Row& placed = rows_.back();
+    if (placed.view) placed.findings = check_->CheckLoaded(placed.file, *placed.view);
+    for (const auto& finding : placed.findings) ++(finding.error ? errors_ : warnings_);
+  }
+  endInsertRows();
+  emit ProblemsCounted();
+  return !Loading();
+}
+
+void RosterTableModel::LoadAll() {
+  while (!LoadSome(std::chrono::hours(1))) {
+  }
+}
+
+void RosterTableModel::CancelLoad() {
+  pending_.resize(next_);
+  reader_.reset();
+}
+
+int RosterTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int RosterTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumnCount; }
+
+bool RosterTableModel::Loadable(int row) const {
+  const Row& r = rows_[static_cast<std::size_t>(row)];
+  return r.view && r.view->Loadable();
+}
+
+std::string RosterTableModel::CellText(int row, int column) const {
+  const Row& r = rows_[static_cast<std::size_t>(row)];
+  if (column == kFileColumn) return r.file.cell;
+  if (column >= kFirstRatingColumn) {
+    const auto& ratings = RatingsOf(r);
+    return ratings ? std::to_string((*ratings)[static_cast<std::size_t>(column - kFirstRatingColumn)])
+                     : std::string();
+  }
+  if (!r.view) return {};
+  std::string converted;
+  const std::string_view cell = roster::ExportCellView(*r.view, *lists_, FieldOf(column), converted);
+  return std::string(cell);
+}
+
+std::string RosterTableModel::OriginalCell(const Row& row, std::size_t field) const {
+  if (row.edits.empty()) return CellText(static_cast<int>(&row - rows_.data()), kFirstFieldColumn + static_cast<int>(field));
+  roster::FighterView original;
+  original.Load(row.original);
+  std::string converted;
+  return std::string(roster::ExportCellView(original, *lists_, field, converted));
+}
+
+std::vector<const roster::Finding*> RosterTableModel::FindingsOf(const Row& row, int column) const {
+  std::vector<const roster::Finding*> found;
+  const int line = column >= kFirstFieldColumn && column < kFirstRatingColumn
+                       ? record::kFields[FieldOf(column)].line + 1
+                       : 0;
+  for (const auto& finding : row.findings)
+    if (column == kFileColumn || finding.line == line) found.push_back(&finding);
+  return found;
+}
+
+QVariant RosterTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount() || index.column() >= kColumnCount) return {};
+  const Row& row = rows_[static_cast<std::size_t>(index.row())];
+  const int column = index.column();
+  const bool fieldColumn = column >= kFirstFieldColumn && column < kFirstRatingColumn;
+  switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+      return Text(CellText(index.row(), column));
+    case kSortRole: {
+      if (column >= kFirstRatingColumn) {
+        const auto& ratings = RatingsOf(row);
+        if (!ratings) return QVariant();
+        return (*ratings)[static_cast<std::size_t>(column - kFirstRatingColumn)];
+      }
+      if (fieldColumn && row.view && row.view->Loadable()) {
+        const auto& number = row.view->numbers[FieldOf(column)];
+        if (number) return static_cast<qlonglong>(*number);
+      }
+      const std::string text = CellText(index.row(), column);
+      if (const auto number = TryParseInteger(text)) return static_cast<qlonglong>(*number);
+      return Text(text);
+    }
+    case kRatingRole:
+      if (column < kFirstRatingColumn || !RatingsOf(row)) return {};
+      return (*RatingsOf(row))[static_cast<std::size_t>(column - kFirstRatingColumn)];
+    case kChoicesRole: {
+      if (!fieldColumn || record::kFields[FieldOf(column)].kind != FieldKind::Choice) return {};
+      QStringList entries;
+      for (const auto& entry : lists_->Entries(record::kFields[FieldOf(column)].list)) entries << Text(entry);
+      return entries;
+    }
+    case kEditedRole:
+      return fieldColumn && row.edits.count(FieldOf(column)) > 0;
+    case kProblemRole:
+    case Qt::DecorationRole:
+    case Qt::ToolTipRole: {
+      const auto found = FindingsOf(row, column);
+      if (found.empty()) return role == kProblemRole ? QVariant(0) : QVariant();
+      const bool error = std::any_of(found.begin(), found.end(), [](const roster::Finding* f) { return f->error; });
+      if (role == kProblemRole) return error ? 2 : 1;
+      if (role == Qt::DecorationRole) return ProblemIcon(error);
+      QStringList lines;
+      for (const auto* finding : found)
+        lines << QStringLiteral("line %1: %2: %3")
+                     .arg(finding->line)
+                     .arg(finding->error ? QStringLiteral("error") : QStringLiteral("warning"), Text(finding->message));
+      return lines.join(QLatin1Char('\n'));
+    }
+    case Qt::ForegroundRole:
+      if (!row.view || !row.view->Loadable()) return QColor(Qt::gray);
+      return {};
+    case Qt::BackgroundRole:
+      if (fieldColumn && row.edits.count(FieldOf(column))) return QColor(255, 236, 150);
+      return {};
+    case Qt::TextAlignmentRole:
+      if (IsNumberColumn(column)) return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+      return {};
+    default:
+      return {};
+  }
+}
+
+QVariant RosterTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) {
+    return QAbstractTableModel::headerData(section, orientation, role);
+  }
+  const bool rating = section >= kFirstRatingColumn;
+  if (role == Qt::DisplayRole) {
+    if (section == kFileColumn) return QStringLiteral("File");
+    if (rating) return QString::fromLatin1(roster::kRatingNames[static_cast<std::size_t>(section - kFirstRatingColumn)]);
+    return QString::fromLatin1(record::kFields[FieldOf(section)].title);
+  }
+  if (role == Qt::ToolTipRole) {
+    // The CSV's column name, for those who also use the roster tool.
+    if (section == kFileColumn) return QStringLiteral("file");
+    if (rating) return QString::fromLatin1(roster::kRatingColumns[static_cast<std::size_t>(section - kFirstRatingColumn)]);
+    return QString::fromLatin1(record::kFields[FieldOf(section)].column);
+  }
+  return {};
+}
+
+Qt::ItemFlags RosterTableModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+  if (index.column() >= kFirstFieldColumn && index.column() < kFirstRatingColumn && Loadable(index.row()))
+    flags |= Qt::ItemIsEditable;
+  return flags;
+}
+
+bool RosterTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  // Called from the view's delegate: nothing may be thrown through it.
+  try {
+    return Edit(index, value, role);
+  } catch (const BEditorError& error) {
+    emit EditRefused(index, QString::fromUtf8(error.what()));
+    return false;
+  }
+}
+
+bool RosterTableModel::Edit(const QModelIndex& index, const QVariant& value, int role) {
+  if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
+  Row& row = rows_[static_cast<std::size_t>(index.row())];
+  const std::size_t field = FieldOf(index.column());
+  const record::FieldLayout& layout = record::kFields[field];
+  const std::string text = value.toString().toStdString();
+  if (text == CellText(index.row(), index.column())) return true;
+
+  std::optional<std::string> before;
+  if (const auto edit = row.edits.find(field); edit != row.edits.end()) before = edit->second;
+  std::optional<std::string> after = text;
+  // Back to what the file holds: no edit, as the import sees it.
+  if (text == OriginalCell(row, field)) after.reset();
+  if (after) {
+    std::string refusal;
+    const auto line = roster::LineForCell(layout, text, *lists_, game_, &refusal);
+    if (!line) {
+      emit EditRefused(index, Text(refusal));
+      return false;
+    }
+    if (layout.field == record::Field::Category && !roster::FolderOfCategoryLine(*line, game_)) {
+      emit EditRefused(index, Text(roster::NoCategoryFolder(text, game_)));
+      return false;
+    }
+    roster::FighterView original;
+    original.Load(row.original);
+    if (*line == original.recordLines[static_cast<std::size_t>(layout.line)]) after.reset();
+  }
+  if (before == after) return true;
+  undo_.push(new CellEditCommand(*this, index.row(), field, std::move(before), std::move(after)));
+  return true;
+}
+
+void RosterTableModel::ApplyEdit(int rowIndex, std::size_t field, const std::optional<std::string>& text) {
+  Row& row = rows_[static_cast<std::size_t>(rowIndex)];
+  if (text)
+    row.edits[field] = *text;
+  else
+    row.edits.erase(field);
+  std::map<int, std::string> lines;
+  for (const auto& [editedField, cell] : row.edits) {
+    std::string refusal;
+    if (auto line = roster::LineForCell(record::kFields[editedField], cell, *lists_, game_, &refusal))
+      lines[record::kFields[editedField].line] = std::move(*line);
+  }
+  row.view->Load(lines.empty() ? row.original : roster::ReplaceLinesKeepingBytes(row.original, lines));
+  Rate(row);
+  emit dataChanged(index(rowIndex, 0), index(rowIndex, kColumnCount - 1));
+}
+
+bool RosterTableModel::RowContains(int row, const QString& text) const {
+  for (const record::Field field :
+       {record::Field::FullName, record::Field::CommonName, record::Field::Team, record::Field::Nationality})
+    if (Text(CellText(row, ColumnOf(field))).contains(text, Qt::CaseInsensitive)) return true;
+  return false;
+}
+
+QString RosterTableModel::CategoryText(int row) const { return Text(CellText(row, ColumnOf(record::Field::Category))); }
+
+bool RosterTableModel::HasUnsavedEdits() const {
+  return std::any_of(rows_.begin(), rows_.end(), [](const Row& row) { return !row.edits.empty(); });
+}
+
+RosterTableModel::SaveResult RosterTableModel::Save() {
+  SaveResult result;
+  QStringList changedOnDisk;
+  // The edits as the rows of an import file: every field column, the file's own cell where
+  // the user typed nothing.
+  std::vector<std::string> header = {roster::kFileColumn};
+  for (const auto& field : record::kFields) header.emplace_back(field.column);
+  std::string csv = WriteCsvRecord(header, ',');
+  std::map<int, int> rowOfCsvRow;
+  int csvRow = 1;
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    Row& row = rows_[i];
+    if (row.edits.empty()) continue;
+    std::string onDisk;
+    try {
+      onDisk = ReadWholeFile(roster::PathOf(*context_, row.file));
+    } catch (const BEditorError&) {
+      onDisk.clear();
+    }
+    if (onDisk != row.original) {
+      changedOnDisk << Text(row.file.Display());
+      continue;
+    }
+    roster::FighterView original;
+    original.Load(row.original);
+    roster::FieldCells converted;
+    const auto cells = roster::ExportCellViews(original, *lists_, converted);
+    std::vector<std::string> record = {row.file.cell};
+    for (std::size_t field = 0; field < cells.size(); ++field) {
+      const auto edit = row.edits.find(field);
+      record.push_back(edit != row.edits.end() ? edit->second : std::string(cells[field]));
+    }
+    csv += WriteCsvRecord(record, ',');
+    rowOfCsvRow[++csvRow] = static_cast<int>(i);
+  }
+
+  QStringList said;
+  if (!changedOnDisk.isEmpty()) {
+    said << QStringLiteral("Changed on disk since it was read, not overwritten (its edits are kept): %1")
+                .arg(changedOnDisk.join(QStringLiteral(", ")));
+  }
+  if (rowOfCsvRow.empty()) {
+    result.wroteAll = changedOnDisk.isEmpty();
+    result.message = said.isEmpty() ? QStringLiteral("Nothing to save") : said.join(QLatin1Char('\n'));
+    return result;
+  }
+
+  std::ostringstream out;
+  std::ostringstream err;
+  const roster::RosterContext context = Context(out, err);
+  const roster::ImportPlan plan = roster::PlanImport(context, csv, kSaveCsvName);
+  if (!plan.refusals.empty()) {
+    // Named by their files, not by the rows of a file the user never saw.
+    for (const std::string& refusal : plan.refusals) {
+      const auto at = rowOfCsvRow.find(RefusedRow(refusal, kSaveCsvName.size()));
+      const std::size_t message = refusal.find(": ");
+      if (at == rowOfCsvRow.end() || message == std::string::npos) {
+        said << Text(refusal);
+        continue;
+      }
+      said << Text(rows_[static_cast<std::size_t>(at->second)].file.Display() + refusal.substr(message));
+    }
+    said << QStringLiteral("Nothing was written.");
+    result.message = said.join(QLatin1Char('\n'));
+    return result;
+  }
+  const int code = roster::ApplyImport(context, plan);
+  // The rows whose files now hold what the plan wrote are saved; the others keep their edits.
+  bool wroteAll = code == roster::kExitDone && changedOnDisk.isEmpty();
+  for (const roster::RowPlan& planned : plan.rows) {
+    Row& row = rows_[static_cast<std::size_t>(rowOfCsvRow.at(planned.row))];
+    std::string written;
+    try {
+      written = ReadWholeFile(roster::PathOf(*context_, planned.target));
+    } catch (const BEditorError&) {
+      wroteAll = false;
+      continue;
+    }
+    if (written != planned.bytes) continue;
+    row.file = planned.target;
+    row.original = std::move(written);
+    row.edits.clear();
+    row.view->Load(row.original);
+    Rate(row);
+  }
+  // Rows whose edits came to nothing on the file.
+  for (auto& row : rows_) {
+    if (row.edits.empty() || std::find(changedOnDisk.begin(), changedOnDisk.end(), Text(row.file.Display())) !=
+                                 changedOnDisk.end())
+      continue;
+    if (code == roster::kExitDone) {
+      row.edits.clear();
+      row.view->Load(row.original);
+      Rate(row);
+    }
+  }
+  undo_.clear();
+  RecheckAll();
+  said.prepend(Text(out.str()).trimmed());
+  if (!err.str().empty()) said << Text(err.str()).trimmed();
+  result.wroteAll = wroteAll;
+  result.message = said.join(QLatin1Char('\n'));
+  return result;
+}
+
+bool RosterTableModel::ReloadRow(int rowIndex) {
+  Row& row = rows_[static_cast<std::size_t>(rowIndex)];
+  if (!row.edits.empty()) return false;
+  std::string bytes;
+  try {
+    bytes = ReadWholeFile(roster::PathOf(*context_, row.file));
+  } catch (const BEditorError&) {
+    return false;  // gone or unreadable: the row stays as it was read
+  }
+  if (row.view && bytes == row.original) return false;
+  row.original = std::move(bytes);
+  if (!row.view) row.view = std::make_unique<roster::FighterView>();
+  row.view->Load(row.original);
+  Rate(row);
+  RecheckAll();
+  return true;
+}
+
+void RosterTableModel::RecheckAll() {
+  check_ = std::make_unique<roster::RosterCheck>(*context_, *lists_, rows_.size());
+  errors_ = static_cast<int>(unlisted_.size());
+  warnings_ = 0;
+  roster::FighterView original;
+  for (Row& row : rows_) {
+    if (row.view) {
+      // The files as they are on disk, not as edited.
+      const roster::FighterView* checked = row.view.get();
+      if (!row.edits.empty()) {
+        original.Load(row.original);
+        checked = &original;
+      }
+      row.findings = check_->CheckLoaded(row.file, *checked);
+    }
+    for (const auto& finding : row.findings) ++(finding.error ? errors_ : warnings_);
+  }
+  if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
+  emit ProblemsCounted();
+}
+
+}  // namespace beditor

@@ -1,0 +1,365 @@
+#include "roster_window/roster_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProcess>
+#include <QProgressBar>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+#include <QToolTip>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+#include "beditor_version.h"
+#include "files/dialogs.h"
+#include "files/error_box.h"
+#include "files/path_text.h"
+#include "roster_window/roster_cell_delegate.h"
+#include "roster_window/roster_filter_model.h"
+#include "roster_window/roster_table_model.h"
+
+namespace beditor {
+namespace {
+
+constexpr auto kLoadSlice = std::chrono::milliseconds(100);
+const QString kTitle = QStringLiteral("BEditor roster");
+
+QString EditorProgramName() {
+#ifdef _WIN32
+  return QStringLiteral("beditor.exe");
+#else
+  return QStringLiteral("beditor");
+#endif
+}
+
+}  // namespace
+
+RosterWindow::RosterWindow(std::filesystem::path folder, record::Game game, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), folder_(std::move(folder)), dialogs_(dialogs) {
+  setObjectName(QStringLiteral("RosterWindow"));
+  setWindowTitle(QStringLiteral("%1 %2 - %3 (%4)[*]")
+                     .arg(kTitle, QStringLiteral(BEDITOR_VERSION), ToQString(folder_),
+                          game == record::Game::JEX ? QStringLiteral("JEX") : QStringLiteral("TAV")));
+  model_ = new RosterTableModel(folder_, game, this);
+  filter_ = new RosterFilterModel(*model_, this);
+
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  auto* bar = new QHBoxLayout;
+  filterBox_ = new QLineEdit(central);
+  filterBox_->setObjectName(QStringLiteral("filterBox"));
+  filterBox_->setPlaceholderText(QStringLiteral("Filter by name, team or nationality"));
+  filterBox_->setAccessibleName(QStringLiteral("Filter"));
+  filterBox_->setClearButtonEnabled(true);
+  categoryBox_ = new QComboBox(central);
+  categoryBox_->setObjectName(QStringLiteral("categoryBox"));
+  categoryBox_->setAccessibleName(QStringLiteral("Category"));
+  categoryBox_->addItem(QStringLiteral("All categories"));
+  rowCount_ = new QLabel(central);
+  rowCount_->setObjectName(QStringLiteral("rowCount"));
+  auto* filterLabel = new QLabel(QStringLiteral("F&ilter:"), central);
+  filterLabel->setBuddy(filterBox_);
+  auto* categoryLabel = new QLabel(QStringLiteral("C&ategory:"), central);
+  categoryLabel->setBuddy(categoryBox_);
+  bar->addWidget(filterLabel);
+  bar->addWidget(filterBox_, 2);
+  bar->addWidget(categoryLabel);
+  bar->addWidget(categoryBox_, 1);
+  bar->addWidget(rowCount_);
+  layout->addLayout(bar);
+
+  table_ = new QTableView(central);
+  table_->setObjectName(QStringLiteral("rosterTable"));
+  table_->setAccessibleName(QStringLiteral("Roster"));
+  table_->setModel(filter_);
+  table_->setItemDelegate(new RosterCellDelegate(table_));
+  table_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
+                          QAbstractItemView::SelectedClicked);
+  table_->setSelectionBehavior(QAbstractItemView::SelectItems);
+  table_->setAlternatingRowColors(true);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  table_->setSortingEnabled(true);
+  table_->installEventFilter(this);
+  layout->addWidget(table_);
+  setCentralWidget(central);
+  setTabOrder(filterBox_, categoryBox_);
+  setTabOrder(categoryBox_, table_);
+
+  problems_ = new QLabel(this);
+  problems_->setObjectName(QStringLiteral("problemCount"));
+  statusBar()->addPermanentWidget(problems_);
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName(QStringLiteral("loadProgress"));
+  progress_->setMaximumWidth(240);
+  progress_->hide();
+  statusBar()->addPermanentWidget(progress_);
+  cancelLoad_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  cancelLoad_->setEnabled(false);
+  connect(cancelLoad_, &QShortcut::activated, this, [this] { FinishLoading(true); });
+
+  connect(filterBox_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    filter_->SetText(text);
+    ShowCounts();
+  });
+  connect(categoryBox_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    filter_->SetCategory(index <= 0 ? QString() : categoryBox_->itemText(index));
+    ShowCounts();
+  });
+  connect(filter_, &QAbstractItemModel::rowsInserted, this, [this] { ShowCounts(); });
+  connect(filter_, &QAbstractItemModel::rowsRemoved, this, [this] { ShowCounts(); });
+  connect(filter_, &QAbstractItemModel::modelReset, this, [this] { ShowCounts(); });
+  connect(model_, &RosterTableModel::ProblemsCounted, this, [this] { ShowCounts(); });
+  connect(model_, &RosterTableModel::EditRefused, this, &RosterWindow::ShowRefusal);
+  connect(&model_->UndoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) {
+    setWindowModified(!clean);
+  });
+  connect(&model_->UndoStack(), &QUndoStack::indexChanged, this,
+          [this] { setWindowModified(model_->HasUnsavedEdits()); });
+  connect(table_, &QAbstractItemView::doubleClicked, this, &RosterWindow::OnDoubleClick);
+
+  launcher_ = [](const QString& program, const QStringList& arguments, const QString& folder) {
+    return QProcess::startDetached(program, arguments, folder);
+  };
+  unsavedQuestion_ = [this] {
+    return QMessageBox::question(this, kTitle, QStringLiteral("The roster has unsaved edits."),
+                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+  };
+  BuildMenus();
+  resize(1200, 700);
+  ShowCounts();
+}
+
+RosterWindow::~RosterWindow() {
+  // The model, a child, goes after this part of the window: its undo stack must not report
+  // to a window already half gone.
+  model_->UndoStack().disconnect(this);
+}
+
+void RosterWindow::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QAction* save = file->addAction(QStringLiteral("&Save"), this, [this] { Save(); });
+  save->setObjectName(QStringLiteral("saveAction"));
+  save->setShortcut(QKeySequence::Save);
+  QAction* open = file->addAction(QStringLiteral("&Open in editor"), this, [this] {
+    if (const int row = CurrentRow(); row >= 0) OpenInEditor(row);
+  });
+  open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  file->addSeparator();
+  QAction* quit = file->addAction(QStringLiteral("&Close"), this, &QWidget::close);
+  quit->setShortcut(QKeySequence::Close);
+
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  QAction* undo = model_->UndoStack().createUndoAction(this, QStringLiteral("&Undo"));
+  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  QAction* redo = model_->UndoStack().createRedoAction(this, QStringLiteral("&Redo"));
+  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  edit->addAction(undo);
+  edit->addAction(redo);
+  edit->addSeparator();
+  QAction* find = edit->addAction(QStringLiteral("&Filter"), this, [this] {
+    filterBox_->setFocus(Qt::ShortcutFocusReason);
+    filterBox_->selectAll();
+  });
+  find->setShortcut(QKeySequence::Find);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->addAction(QStringLiteral("&About"), this, [this] {
+    QMessageBox::about(this, kTitle,
+                       QStringLiteral("%1 %2\nThe fighters of a BEditor program folder in one table.")
+                           .arg(kTitle, QStringLiteral(BEDITOR_VERSION)));
+  });
+}
+
+void RosterWindow::StartLoading() {
+  RunGuarded(dialogs_, [this] {
+    model_->StartLoad();
+    categoryBox_->blockSignals(true);
+    while (categoryBox_->count() > 1) categoryBox_->removeItem(1);
+    for (const auto& category : model_->Categories()) categoryBox_->addItem(QString::fromStdString(category));
+    categoryBox_->blockSignals(false);
+    progress_->setRange(0, static_cast<int>(model_->TotalCount()));
+    progress_->setValue(0);
+    progress_->show();
+    cancelLoad_->setEnabled(true);
+    statusBar()->showMessage(QStringLiteral("Reading the roster... (Esc stops)"));
+    QTimer::singleShot(0, this, &RosterWindow::LoadNextSlice);
+  });
+}
+
+bool RosterWindow::Loading() const { return cancelLoad_->isEnabled(); }
+
+void RosterWindow::LoadNextSlice() {
+  if (!Loading()) return;
+  bool done = false;
+  RunGuarded(dialogs_, [this, &done] { done = model_->LoadSome(kLoadSlice); });
+  progress_->setValue(static_cast<int>(model_->LoadedCount()));
+  if (!columnsSized_ && model_->rowCount() > 0) {
+    // Fitted to the first rows read: measuring every row of a large roster would cost more
+    // than reading it.
+    columnsSized_ = true;
+    table_->horizontalHeader()->setResizeContentsPrecision(25);
+    table_->resizeColumnsToContents();
+    for (int column = RosterTableModel::kFirstRatingColumn; column < RosterTableModel::kColumnCount; ++column)
+      table_->setColumnWidth(column, std::max(table_->columnWidth(column), 72));
+  }
+  if (done) {
+    FinishLoading(false);
+    return;
+  }
+  QTimer::singleShot(0, this, &RosterWindow::LoadNextSlice);
+}
+
+void RosterWindow::FinishLoading(bool cancelled) {
+  if (!Loading()) return;
+  const auto total = model_->TotalCount();
+  if (cancelled) model_->CancelLoad();
+  cancelLoad_->setEnabled(false);
+  progress_->hide();
+  if (cancelled) {
+    statusBar()->showMessage(QStringLiteral("Stopped: %1 of %2 fighters read")
+                                 .arg(QLocale().toString(static_cast<qulonglong>(model_->LoadedCount())),
+                                      QLocale().toString(static_cast<qulonglong>(total))));
+  } else {
+    statusBar()->clearMessage();
+  }
+  ShowCounts();
+  emit Loaded();
+}
+
+QString RosterWindow::RowCountText() const {
+  return QStringLiteral("%1 of %2 fighters")
+      .arg(QLocale().toString(filter_->rowCount()), QLocale().toString(model_->rowCount()));
+}
+
+void RosterWindow::ShowCounts() {
+  rowCount_->setText(RowCountText());
+  const int errors = model_->ErrorCount();
+  const int warnings = model_->WarningCount();
+  problems_->setText(QStringLiteral("%1 %2, %3 %4")
+                         .arg(QLocale().toString(errors), errors == 1 ? QStringLiteral("error") : QStringLiteral("errors"),
+                              QLocale().toString(warnings),
+                              warnings == 1 ? QStringLiteral("warning") : QStringLiteral("warnings")));
+  // The fighters of a folder that could not be listed are missing from the table: say which.
+  QStringList unlisted;
+  for (const roster::UnlistedFolder& folder : model_->UnlistedFolders())
+    unlisted << QString::fromStdString(folder.display + ": " + folder.message);
+  problems_->setToolTip(unlisted.join('\n'));
+}
+
+void RosterWindow::ShowRefusal(const QModelIndex& sourceIndex, const QString& message) {
+  lastRefusal_ = message;
+  statusBar()->showMessage(message, 10000);
+  const QModelIndex shown = filter_->mapFromSource(sourceIndex);
+  const QRect cell = table_->visualRect(shown);
+  QToolTip::showText(table_->viewport()->mapToGlobal(cell.bottomLeft()), message, table_->viewport(), cell, 10000);
+}
+
+bool RosterWindow::Save() {
+  bool wroteAll = false;
+  RunGuarded(dialogs_, [this, &wroteAll] {
+    // The cell being typed in counts: taking the focus from its editor commits it.
+    if (QWidget* focus = QApplication::focusWidget(); focus && table_->viewport()->isAncestorOf(focus))
+      table_->setFocus();
+    const RosterTableModel::SaveResult result = model_->Save();
+    wroteAll = result.wroteAll;
+    setWindowModified(model_->HasUnsavedEdits());
+    if (wroteAll)
+      statusBar()->showMessage(result.message.section(QLatin1Char('\n'), -1), 10000);
+    else
+      dialogs_.ShowSystemMessage(result.message, kTitle, kMessageIconError);
+  });
+  return wroteAll;
+}
+
+int RosterWindow::CurrentRow() const {
+  const QModelIndex current = table_->currentIndex();
+  return current.isValid() ? filter_->mapToSource(current).row() : -1;
+}
+
+void RosterWindow::OpenInEditor(int row) {
+  if (row < 0 || row >= model_->rowCount()) return;
+  const auto& file = model_->File(row);
+  // Named below Fighters as the editor's command line takes it: "LW\Name.txt".
+  QString relative = QString::fromStdString(file.cell);
+  relative.replace(QLatin1Char('/'), QLatin1Char('\\'));
+  const QString folder = ToQString(folder_);
+  // The editor of the roster's own program folder, which edits that folder's fighters.
+  QString program = QDir(folder).filePath(EditorProgramName());
+  if (!QFileInfo::exists(program)) program = QDir(QCoreApplication::applicationDirPath()).filePath(EditorProgramName());
+  if (launcher_(program, {relative}, folder)) {
+    opened_.insert(row);
+    statusBar()->showMessage(QStringLiteral("Opened %1 in the editor").arg(QString::fromStdString(file.Display())), 5000);
+  } else {
+    dialogs_.ShowSystemMessage(QStringLiteral("The editor could not be started: %1").arg(program), kTitle,
+                               kMessageIconError);
+  }
+}
+
+void RosterWindow::OnDoubleClick(const QModelIndex& index) {
+  const int column = index.column();
+  if (column == RosterTableModel::kFileColumn || column == RosterTableModel::ColumnOf(record::Field::FullName)) {
+    OpenInEditor(filter_->mapToSource(index).row());
+    return;
+  }
+  table_->edit(index);
+}
+
+bool RosterWindow::eventFilter(QObject* watched, QEvent* event) {
+  // Enter in a cell's editor ends the edit and reaches the table too: only the table's own
+  // Enter opens the fighter.
+  if (watched == table_ && event->type() == QEvent::KeyPress && table_->hasFocus()) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      if (const int row = CurrentRow(); row >= 0) OpenInEditor(row);
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void RosterWindow::changeEvent(QEvent* event) {
+  // Back from the editor: the fighters opened there may have been saved.
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && !Loading()) {
+    RunGuarded(dialogs_, [this] {
+      for (const int row : opened_)
+        if (row < model_->rowCount()) model_->ReloadRow(row);
+    });
+  }
+  QMainWindow::changeEvent(event);
+}
+
+void RosterWindow::closeEvent(QCloseEvent* event) {
+  if (model_->HasUnsavedEdits()) {
+    switch (unsavedQuestion_()) {
+      case QMessageBox::Save:
+        if (!Save()) {
+          event->ignore();
+          return;
+        }
+        break;
+      case QMessageBox::Discard:
+        break;
+      default:
+        event->ignore();
+        return;
+    }
+  }
+  if (Loading()) FinishLoading(true);
+  event->accept();
+}
+
+}  // namespace beditor

@@ -1,0 +1,90 @@
+#pragma once
+// The roster window: every fighter of a program folder in one table, filtered, sorted and
+// edited in place, saved through the roster tool's import.
+#include <QMainWindow>
+#include <QMessageBox>
+#include <filesystem>
+#include <functional>
+#include <set>
+
+#include "core/fighter_layout.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QShortcut;
+class QTableView;
+
+namespace beditor {
+
+class Dialogs;
+class RosterFilterModel;
+class RosterTableModel;
+
+class RosterWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Starts a program; false when it could not be started.
+  using Launcher = std::function<bool(const QString& program, const QStringList& arguments, const QString& folder)>;
+  // Asks what to do with unsaved edits: Save, Discard or Cancel.
+  using UnsavedQuestion = std::function<QMessageBox::StandardButton()>;
+
+  RosterWindow(std::filesystem::path folder, record::Game game, Dialogs& dialogs, QWidget* parent = nullptr);
+  ~RosterWindow() override;
+
+  // Lists the roster and reads it in slices between events, with progress; Escape stops.
+  void StartLoading();
+  bool Loading() const;
+
+  // Writes the edits; true when every edited fighter was written.
+  bool Save();
+  // Opens the fighter of the model's row in the editor beside the window.
+  void OpenInEditor(int row);
+
+  void SetLauncher(Launcher launcher) { launcher_ = std::move(launcher); }
+  void SetUnsavedQuestion(UnsavedQuestion question) { unsavedQuestion_ = std::move(question); }
+
+  RosterTableModel& Model() { return *model_; }
+  RosterFilterModel& Filter() { return *filter_; }
+  QTableView& Table() { return *table_; }
+  QString RowCountText() const;
+  QString LastRefusal() const { return lastRefusal_; }
+
+ signals:
+  void Loaded();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void LoadNextSlice();
+  void FinishLoading(bool cancelled);
+  void ShowCounts();
+  void ShowRefusal(const QModelIndex& index, const QString& message);
+  void OnDoubleClick(const QModelIndex& index);
+  int CurrentRow() const;
+
+  std::filesystem::path folder_;
+  Dialogs& dialogs_;
+  RosterTableModel* model_;
+  RosterFilterModel* filter_;
+  QTableView* table_;
+  QLineEdit* filterBox_;
+  QComboBox* categoryBox_;
+  QLabel* rowCount_;
+  QLabel* problems_;
+  QProgressBar* progress_;
+  QShortcut* cancelLoad_;
+  Launcher launcher_;
+  UnsavedQuestion unsavedQuestion_;
+  std::set<int> opened_;  // rows opened in the editor: read again when the window is back
+  QString lastRefusal_;
+  bool columnsSized_ = false;
+};
+
+}  // namespace beditor

@@ -1,0 +1,36 @@
+#pragma once
+// A roster window's model, or the whole window, on a copy of the roster tool's fixture
+// folder, with cells found by file and CSV column name.
+#include <QModelIndex>
+#include <memory>
+#include <string>
+
+#include "core/fighter_layout.h"
+#include "roster/roster_columns.h"
+#include "roster_run.h"
+#include "roster_window/roster_table_model.h"
+
+namespace beditor::test {
+
+// The model column of a CSV column: the model has the export's columns in its order.
+int ColumnNamed(const std::string& name);
+
+// The row of a file cell ("FW/Ana Ribeiro.txt"); -1 when absent.
+int RowOf(const RosterTableModel& model, const std::string& file);
+
+QModelIndex CellOf(const RosterTableModel& model, const std::string& file, const std::string& column);
+
+// A loaded model of the folder.
+std::unique_ptr<RosterTableModel> LoadedModel(const std::filesystem::path& folder,
+                                              record::Game game = record::Game::TAV);
+
+// The export's CSV of the folder with cells replaced, and what the import says of it.
+struct CsvEdit {
+  std::string file, column, text;
+};
+std::string EditedExport(const std::filesystem::path& folder, const std::vector<CsvEdit>& edits,
+                         const std::vector<std::string>& exportOptions = {});
+roster::test::RunResult ImportCsv(const std::filesystem::path& folder, const std::string& csv,
+                                  const std::vector<std::string>& options = {});
+
+}  // namespace beditor::test

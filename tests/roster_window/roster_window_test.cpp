@@ -1,0 +1,244 @@
+// The roster window driven as a user does, offscreen: filtering, sorting, editing in place,
+// keys, the editor opened on a fighter, the question on closing, a load stopped with Esc.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+
+#include "roster_model_fixture.h"
+#include "roster_window/roster_filter_model.h"
+#include "roster_window/roster_window.h"
+#include "support/fake_dialogs.h"
+#include "support/qt_printers.h"
+
+namespace beditor::test {
+namespace {
+
+using roster::test::CopyOfFixture;
+
+class RosterWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window_ = std::make_unique<RosterWindow>(folder_.Path(), record::Game::TAV, dialogs_);
+    window_->SetLauncher([this](const QString& program, const QStringList& arguments, const QString& folder) {
+      launched_.push_back({program, arguments, folder});
+      return true;
+    });
+    window_->show();
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    window_->StartLoading();
+    QTRY_VERIFY(!window_->Loading());
+  }
+
+  // Opens the cell's editor with F2 and types the text over its value, then Enter.
+  void TypeInto(const QModelIndex& cell, const char* text) {
+    QTableView& table = window_->Table();
+    table.setFocus();
+    table.setCurrentIndex(cell);
+    QTest::keyClick(&table, Qt::Key_F2);
+    auto* editor = table.viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The delegate commits the editor's text from the event loop.
+    QTRY_VERIFY(!table.viewport()->findChild<QLineEdit*>() || !table.viewport()->findChild<QLineEdit*>()->isVisible());
+  }
+
+  // The view's index of a cell.
+  QModelIndex Shown(const std::string& file, const std::string& column) {
+    return window_->Filter().mapFromSource(CellOf(window_->Model(), file, column));
+  }
+
+  struct Launch {
+    QString program;
+    QStringList arguments;
+    QString folder;
+  };
+  TempFolder folder_ = CopyOfFixture();
+  FakeDialogs dialogs_;
+  std::unique_ptr<RosterWindow> window_;
+  std::vector<Launch> launched_;
+};
+
+TEST_F(RosterWindowTest, FilterAndCategoryKeepTheirRowsAndTheCountSaysSo) {
+  EXPECT_EQ(window_->RowCountText(), "12 of 12 fighters");
+  auto* filter = window_->findChild<QLineEdit*>("filterBox");
+  QTest::keyClicks(filter, "twin");  // the full name, in any case
+  EXPECT_EQ(window_->RowCountText(), "2 of 12 fighters");
+  EXPECT_EQ(window_->findChild<QLabel*>("rowCount")->text(), "2 of 12 fighters");
+  filter->clear();
+  QTest::keyClicks(filter, "iron gym");  // a team
+  const int ironGym = window_->Filter().rowCount();
+  EXPECT_GT(ironGym, 0);
+  for (int row = 0; row < ironGym; ++row)
+    EXPECT_EQ(window_->Filter().index(row, ColumnNamed("team")).data().toString(), "Iron Gym");
+  filter->clear();
+  auto* category = window_->findChild<QComboBox*>("categoryBox");
+  category->setCurrentText("Lightweight: Max 155 lb / 70 kg");
+  // The misplaced welterweight sits in LW but its category cell says Welterweight.
+  EXPECT_EQ(window_->RowCountText(), "3 of 12 fighters");
+  EXPECT_EQ(window_->findChild<QLabel*>("problemCount")->text(), "2 errors, 7 warnings");
+}
+
+TEST_F(RosterWindowTest, SortingByARatingOrAnAbilitySortsNumbers) {
+  QTableView& table = window_->Table();
+  for (const std::string column : {"rating_overall", "punches"}) {
+    const int section = ColumnNamed(column);
+    table.horizontalHeader()->setSortIndicator(section, Qt::AscendingOrder);
+    std::vector<long long> values;
+    for (int row = 0; row < window_->Filter().rowCount(); ++row) {
+      const QVariant value = window_->Filter().index(row, section).data(RosterTableModel::kSortRole);
+      if (value.isValid() && value.typeId() != QMetaType::QString) values.push_back(value.toLongLong());
+    }
+    EXPECT_GE(values.size(), 10u);
+    EXPECT_TRUE(std::is_sorted(values.begin(), values.end())) << column;
+    // The fighter the editor refuses has no ratings: it comes last.
+    if (column == "rating_overall") {
+      EXPECT_EQ(window_->Filter().index(window_->Filter().rowCount() - 1, 0).data().toString(), "FW/Broken Number.txt");
+    }
+  }
+}
+
+TEST_F(RosterWindowTest, RatingsAreBarsInTheEvaluationsColours) {
+  QTableView& table = window_->Table();
+  const QModelIndex overall = Shown("FW/Ana Ribeiro.txt", "rating_overall");
+  const QModelIndex ground = Shown("FW/Ana Ribeiro.txt", "rating_ground");
+  table.setCurrentIndex(Shown("FW/Ana Ribeiro.txt", "file"));
+  table.scrollTo(overall);
+  const QImage shot = table.viewport()->grab().toImage();
+  const int dpr = static_cast<int>(shot.devicePixelRatio());
+  // The left end of a bar has its run's first colour: teal for Overall, red for the others.
+  const auto leftEnd = [&](const QModelIndex& cell) {
+    const QRect rect = table.visualRect(cell);
+    return shot.pixelColor((rect.left() + 3) * dpr, (rect.top() + 4) * dpr);  // inside a 3-pixel margin
+  };
+  ASSERT_GT(overall.data(RosterTableModel::kRatingRole).toInt(), 5);
+  EXPECT_EQ(leftEnd(overall), QColor(0, 128, 128));
+  EXPECT_EQ(leftEnd(ground).red(), 255);
+  EXPECT_LT(leftEnd(ground).green(), 40);
+}
+
+TEST_F(RosterWindowTest, TypingIntoACellEditsItAndARefusalIsShownWithTheOldValueKept) {
+  QTableView& table = window_->Table();
+  const QModelIndex punches = Shown("FW/Ana Ribeiro.txt", "punches");
+  const QString before = punches.data().toString();
+  TypeInto(punches, "25");
+  EXPECT_EQ(window_->LastRefusal(), "punches: \"25\" is not an integer from 1 to 20");
+  EXPECT_EQ(punches.data().toString(), before);
+
+  TypeInto(punches, "17");
+  EXPECT_EQ(punches.data().toString(), "17");
+  EXPECT_TRUE(window_->isWindowModified());
+  QTest::keyClick(&table, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(punches.data().toString(), before);
+  EXPECT_FALSE(window_->isWindowModified());
+  QTest::keyClick(&table, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(punches.data().toString(), "17");
+  QTest::keyClick(&table, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_FALSE(window_->isWindowModified());
+  EXPECT_TRUE(dialogs_.messages.empty()) << dialogs_.Texts().join('\n').toStdString();
+  EXPECT_EQ(ReadBytes(folder_ / "Fighters/FW/Ana Ribeiro.txt").substr(0, 4), "17\r\n");
+  // Enter ended the edits; it opened no fighter.
+  EXPECT_TRUE(launched_.empty());
+}
+
+TEST_F(RosterWindowTest, TheNameOrEnterOpensTheFighterInTheEditorAndTheRowIsReadAgainOnReturn) {
+  QTableView& table = window_->Table();
+  const QModelIndex name = Shown("LW/Ignacio Brevanza.txt", "full_name");
+  const QPoint at = table.visualRect(name).center();
+  QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, at);
+  ASSERT_EQ(launched_.size(), 1u);
+  EXPECT_TRUE(launched_[0].program.endsWith("beditor")) << launched_[0].program.toStdString();
+  EXPECT_EQ(launched_[0].arguments, QStringList{"LW\\Ignacio Brevanza.txt"});
+  EXPECT_EQ(launched_[0].folder, QString::fromStdString(folder_.Path().string()));
+
+  table.setCurrentIndex(Shown("SHW/Big Tom.txt", "punches"));
+  QTest::keyClick(&table, Qt::Key_Return);
+  ASSERT_EQ(launched_.size(), 2u);
+  EXPECT_EQ(launched_[1].arguments, QStringList{"SHW\\Big Tom.txt"});
+
+  // The editor saves the fighter; the window is active again.
+  const auto path = folder_ / "Fighters/SHW/Big Tom.txt";
+  std::string bytes = ReadBytes(path);
+  bytes.replace(0, bytes.find('\r'), "2");
+  WriteBytes(path, bytes);
+  QEvent activation(QEvent::ActivationChange);
+  window_->activateWindow();
+  QTRY_VERIFY(window_->isActiveWindow());
+  QApplication::sendEvent(window_.get(), &activation);
+  EXPECT_EQ(Shown("SHW/Big Tom.txt", "punches").data().toString(), "2");
+}
+
+TEST_F(RosterWindowTest, ClosingWithUnsavedEditsAsksToSaveDiscardOrCancel) {
+  auto& model = window_->Model();
+  ASSERT_TRUE(model.setData(CellOf(model, "FW/Ana Ribeiro.txt", "punches"), "18"));
+  const std::string before = ReadBytes(folder_ / "Fighters/FW/Ana Ribeiro.txt");
+  int asked = 0;
+  QMessageBox::StandardButton answer = QMessageBox::Cancel;
+  window_->SetUnsavedQuestion([&] {
+    ++asked;
+    return answer;
+  });
+  EXPECT_FALSE(window_->close());
+  EXPECT_EQ(asked, 1);
+  EXPECT_TRUE(window_->isVisible());
+  answer = QMessageBox::Save;
+  EXPECT_TRUE(window_->close());
+  EXPECT_EQ(ReadBytes(folder_ / "Fighters/FW/Ana Ribeiro.txt").substr(0, 4), "18\r\n");
+  EXPECT_NE(ReadBytes(folder_ / "Fighters/FW/Ana Ribeiro.txt"), before);
+
+  window_->show();
+  ASSERT_TRUE(model.setData(CellOf(model, "FW/Ana Ribeiro.txt", "punches"), "19"));
+  answer = QMessageBox::Discard;
+  EXPECT_TRUE(window_->close());
+  EXPECT_EQ(ReadBytes(folder_ / "Fighters/FW/Ana Ribeiro.txt").substr(0, 4), "18\r\n");
+}
+
+TEST(RosterWindowLoad, EscapeStopsALoadAndKeepsTheRowsRead) {
+  TempFolder folder = CopyOfFixture();
+  const std::string ana = ReadBytes(folder / "Fighters/FW/Ana Ribeiro.txt");
+  for (int i = 0; i < 2000; ++i) WriteBytes(folder / ("Fighters/FW/Copy " + std::to_string(i) + ".txt"), ana);
+  FakeDialogs dialogs;
+  RosterWindow window(folder.Path(), record::Game::TAV, dialogs);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  window.StartLoading();
+  ASSERT_TRUE(window.Loading());
+  QTest::keyClick(&window.Table(), Qt::Key_Escape);
+  EXPECT_FALSE(window.Loading());
+  QApplication::processEvents();
+  EXPECT_LT(window.Model().rowCount(), 2012);
+  EXPECT_EQ(window.Model().TotalCount(), window.Model().LoadedCount());
+}
+
+TEST(RosterWindowLoad, ACellIsReadableThroughTheAccessibilityTree) {
+  TempFolder folder = CopyOfFixture();
+  FakeDialogs dialogs;
+  RosterWindow window(folder.Path(), record::Game::TAV, dialogs);
+  window.show();
+  window.StartLoading();
+  QTRY_VERIFY(!window.Loading());
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&window.Table());
+  ASSERT_NE(table, nullptr);
+  QAccessibleTableInterface* cells = table->tableInterface();
+  ASSERT_NE(cells, nullptr);
+  EXPECT_EQ(cells->rowCount(), 12);
+  QAccessibleInterface* cell = cells->cellAt(0, ColumnNamed("full_name"));
+  ASSERT_NE(cell, nullptr);
+  EXPECT_EQ(cell->text(QAccessible::Name), window.Model().index(0, ColumnNamed("full_name")).data().toString());
+  EXPECT_EQ(cells->columnDescription(ColumnNamed("punches")), "Punches");
+}
+
+}  // namespace
+}  // namespace beditor::test
