@@ -10,8 +10,8 @@
 
 #include "bench_registry.h"
 #include "comparison.h"
-#include "editor/tform1.h"
-#include "evaluation/tform2.h"
+#include "editor/editor_window.h"
+#include "evaluation/evaluation_window.h"
 #include "sample_files.h"
 #include "silent_dialogs.h"
 

@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/tform1.h"
+#include "editor/editor_window.h"
 #include "core/fighter_record.h"
 #include "core/line_list.h"
 #include "core/number_text.h"

@@ -12,8 +12,8 @@
 #include <windows.h>
 #endif
 
-#include "editor/tform1.h"
-#include "evaluation/tform2.h"
+#include "editor/editor_window.h"
+#include "evaluation/evaluation_window.h"
 #include "files/path_text.h"
 #include "support/fake_dialogs.h"
 #include "support/qt_printers.h"

@@ -15,7 +15,7 @@
 
 #include "app/plain_message_dialog.h"
 #include "app/qt_dialogs.h"
-#include "editor/tform1.h"
+#include "editor/editor_window.h"
 #include "files/path_text.h"
 #include "support/qt_printers.h"
 #include "support/temp_folder.h"

@@ -1,7 +1,7 @@
 #include "core/fighter_record.h"
 #include "editor_fixture.h"
 #include "core/file_access.h"
-#include "evaluation/tform2.h"
+#include "evaluation/evaluation_window.h"
 #include "support/refusing_files.h"
 #include "widgets/gradient_bar.h"
 

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <memory>
 
-#include "editor/tform1.h"
+#include "editor/editor_window.h"
 #include "core/line_list.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_folder.h"

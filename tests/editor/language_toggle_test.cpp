@@ -1,5 +1,5 @@
 #include "editor_fixture.h"
-#include "evaluation/tform2.h"
+#include "evaluation/evaluation_window.h"
 
 namespace beditor::test {
 namespace {

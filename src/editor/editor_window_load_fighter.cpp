@@ -3,7 +3,7 @@
 
 #include "core/fighter_record.h"
 #include "core/number_text.h"
-#include "editor/tform1.h"
+#include "editor/editor_window.h"
 
 namespace beditor {
 

@@ -1,4 +1,4 @@
-#include "evaluation/tform2.h"
+#include "evaluation/evaluation_window.h"
 
 #include <QScreen>
 #include <QShowEvent>

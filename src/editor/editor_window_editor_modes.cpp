@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "core/game_rules.h"
-#include "editor/tform1.h"
+#include "editor/editor_window.h"
 #include "widgets/gradient_button.h"
 
 namespace beditor {

@@ -7,7 +7,7 @@
 #include <QtTest/QTest>
 #include <memory>
 
-#include "evaluation/tform2.h"
+#include "evaluation/evaluation_window.h"
 #include "core/line_list.h"
 #include "support/fake_dialogs.h"
 #include "widgets/gradient_bar.h"

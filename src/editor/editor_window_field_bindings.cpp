@@ -1,5 +1,5 @@
 // Every control writes its own record line as soon as its content changes.
-#include "editor/tform1.h"
+#include "editor/editor_window.h"
 #include "widgets/stat_spin_edit.h"
 
 namespace beditor {

@@ -1,5 +1,5 @@
 // The editor window's controls: built from the layout table, in tab order.
-#include "editor/tform1.h"
+#include "editor/editor_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,7 +11,7 @@
 
 #include "core/fighter_record.h"
 #include "editor/single_line_edit.h"
-#include "evaluation/tform2.h"
+#include "evaluation/evaluation_window.h"
 #include "files/error_box.h"
 #include "files/widget_text.h"
 #include "resources/editor_layout.h"

@@ -12,7 +12,7 @@
 #include "core/program_folder_lists.h"
 #include "editor/background_picture.h"
 #include "editor/team_names.h"
-#include "editor/tform1.h"
+#include "editor/editor_window.h"
 #include "files/error_box.h"
 #include "files/path_text.h"
 #include "files/widget_text.h"

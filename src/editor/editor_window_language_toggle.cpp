@@ -1,5 +1,5 @@
 // The hidden language flag: switches the language code in Config.txt for the next start.
-#include "editor/tform1.h"
+#include "editor/editor_window.h"
 
 namespace beditor {
 
