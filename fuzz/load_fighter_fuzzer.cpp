@@ -46,7 +46,7 @@ constexpr const auto& kTextBoxes = layout::kTextBoxes;
 struct Editor {
   std::filesystem::path folder;
   fuzz::SilentDialogs dialogs;
-  std::unique_ptr<TForm1> form;
+  std::unique_ptr<EditorWindow> form;
   std::map<int, StatSpinEdit*> abilityBoxes;  // by record line
 };
 
@@ -108,8 +108,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   editor->folder = CopyProgramFolder();
   std::atexit([] { std::filesystem::remove_all(editor->folder); });
   std::vector<std::string> words = {"beditor"};
-  editor->form = std::make_unique<TForm1>(editor->folder, ProgramArguments(editor->folder / "beditor", words),
-                                          editor->dialogs);
+  editor->form = std::make_unique<EditorWindow>(editor->folder, ProgramArguments(editor->folder / "beditor", words),
+                                                editor->dialogs);
   if (!editor->dialogs.messages.empty()) {
     std::fprintf(stderr, "the editor window reported at start: %s\n",
                  editor->dialogs.messages.front().text.toUtf8().constData());
@@ -121,7 +121,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  TForm1& form = *editor->form;
+  EditorWindow& form = *editor->form;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
   const std::vector<std::string> before = form.FighterLines().Lines();

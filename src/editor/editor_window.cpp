@@ -35,8 +35,8 @@ Widget* BuiltChild(const QWidget* window, const char* name) {
 
 }  // namespace
 
-TForm1::TForm1(std::filesystem::path programFolder, ProgramArguments arguments, Dialogs& dialogs,
-               QWidget* parent)
+EditorWindow::EditorWindow(std::filesystem::path programFolder, ProgramArguments arguments,
+                           Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
@@ -48,9 +48,9 @@ TForm1::TForm1(std::filesystem::path programFolder, ProgramArguments arguments, 
   FormCreate();
 }
 
-TForm1::~TForm1() = default;
+EditorWindow::~EditorWindow() = default;
 
-void TForm1::BuildControls() {
+void EditorWindow::BuildControls() {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(Designed(layout::kWindowCaption));
   setAccessibleName(windowTitle());
@@ -98,7 +98,7 @@ void TForm1::BuildControls() {
   }
 }
 
-void TForm1::BuildTextBoxes() {
+void EditorWindow::BuildTextBoxes() {
   for (const auto& spec : layout::kTextBoxes) {
     auto* box = new SingleLineEdit(this);
     box->setObjectName(QString::fromLatin1(spec.name));
@@ -112,7 +112,7 @@ void TForm1::BuildTextBoxes() {
   }
 }
 
-void TForm1::BuildAbilityBoxes() {
+void EditorWindow::BuildAbilityBoxes() {
   static_assert(StatSpinEdit::MinValue == record::kLowestAbility && StatSpinEdit::MaxValue == record::kHighestAbility,
                 "the ability boxes show the range the fighter layout stores");
   for (const auto& spec : layout::kAbilityBoxes) {
@@ -129,7 +129,7 @@ void TForm1::BuildAbilityBoxes() {
   }
 }
 
-void TForm1::BuildChoiceBoxes() {
+void EditorWindow::BuildChoiceBoxes() {
   for (const auto& spec : layout::kChoiceBoxes) {
     auto* box = new QComboBox(this);
     box->setObjectName(QString::fromLatin1(spec.name));
@@ -158,7 +158,7 @@ void TForm1::BuildChoiceBoxes() {
     BuiltChild<QLabel>(this, labelName)->setCursor(Qt::PointingHandCursor);
 }
 
-void TForm1::BuildCommandButtons() {
+void EditorWindow::BuildCommandButtons() {
   GradientButton** const members[] = {&CmdButton4, &CmdButton2, &CmdButton1,
                                       &CmdButton5, &CmdButton3, &btCambiarEditor};
   const QFont font = TahomaFont(11, true);
@@ -181,7 +181,7 @@ void TForm1::BuildCommandButtons() {
   }
 }
 
-void TForm1::ConnectHandlers() {
+void EditorWindow::ConnectHandlers() {
   controls_.OnChange(this, [this](const record::FieldLayout& field) { Guarded([&] { FieldChanged(field); }); });
 
   CmdButton1->OnClick = [this](GradientButton*) { CmdButton1Click(); };
@@ -193,27 +193,27 @@ void TForm1::ConnectHandlers() {
   imIdioma->OnClick = [this] { Guarded([&] { imIdiomaClick(); }); };
 }
 
-AbilityBoxes TForm1::Abilities() const {
+AbilityBoxes EditorWindow::Abilities() const {
   AbilityBoxes boxes{};
   for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i] = controls_.AbilityBox(record::kAbilityFields[i]);
   return boxes;
 }
 
-void TForm1::Guarded(const std::function<void()>& body) { RunGuarded(dialogs_, body); }
+void EditorWindow::Guarded(const std::function<void()>& body) { RunGuarded(dialogs_, body); }
 
-QString TForm1::Caption(int line) const { return Windows1252ToQString(captionLines_.LineAt(line)); }
+QString EditorWindow::Caption(int line) const { return Windows1252ToQString(captionLines_.LineAt(line)); }
 
-std::filesystem::path TForm1::InProgramFolder(const std::filesystem::path& relative) const {
+std::filesystem::path EditorWindow::InProgramFolder(const std::filesystem::path& relative) const {
   return programFolder_ / relative;
 }
 
-void TForm1::ShowFirstTime() {
+void EditorWindow::ShowFirstTime() {
   Guarded([this] { FormShow(); });
   CentreOnDesktop();
   show();
 }
 
-void TForm1::CentreOnDesktop() {
+void EditorWindow::CentreOnDesktop() {
   const QScreen* desktop = screen() ? screen() : QGuiApplication::primaryScreen();
   if (!desktop) return;
   const QRect area = desktop->geometry();
@@ -223,7 +223,7 @@ void TForm1::CentreOnDesktop() {
   move(area.left() + left, area.top() + top);
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void EditorWindow::closeEvent(QCloseEvent* event) {
   // A mode that cannot be stored (a program folder the user may not write, as under Program
   // Files) is reported, and the window closes all the same: only the mode goes unremembered.
   Guarded([this] { FormClose(); });

@@ -24,22 +24,22 @@ struct CaptionMessage;
 class CaptionLabel;
 class ClickableImage;
 class GradientButton;
-class TForm2;
+class EvaluationWindow;
 
-class TForm1 : public QWidget {
+class EditorWindow : public QWidget {
   Q_OBJECT
  public:
   // Builds the window from its program folder and runs its creation steps; every box they
   // raise is shown through `dialogs` before the window is.
-  TForm1(std::filesystem::path programFolder, ProgramArguments arguments, Dialogs& dialogs,
-         QWidget* parent = nullptr);
-  ~TForm1() override;
+  EditorWindow(std::filesystem::path programFolder, ProgramArguments arguments, Dialogs& dialogs,
+               QWidget* parent = nullptr);
+  ~EditorWindow() override;
 
   // The first showing: restores the editor mode, centres the window, shows it.
   void ShowFirstTime();
 
   // The evaluation window that "Evaluar" opens.
-  void SetEvaluationWindow(TForm2* window) { evaluationWindow_ = window; }
+  void SetEvaluationWindow(EvaluationWindow* window) { evaluationWindow_ = window; }
   AbilityBoxes Abilities() const;
   const LineList& CaptionLines() const { return captionLines_; }
 
@@ -101,7 +101,7 @@ class TForm1 : public QWidget {
   const std::filesystem::path programFolder_;
   const ProgramArguments arguments_;
   Dialogs& dialogs_;
-  TForm2* evaluationWindow_ = nullptr;
+  EvaluationWindow* evaluationWindow_ = nullptr;
 
   LineList fighterLines_;
   LineList captionLines_;

@@ -15,7 +15,7 @@ QString ModeButtonCaption(record::Game game) {
 
 }  // namespace
 
-void TForm1::btCambiarEditorClick() {
+void EditorWindow::btCambiarEditorClick() {
   mode_ = mode_.Switched();
   const record::Game game = mode_.EditedGame();
   if (game == record::Game::TAV) {

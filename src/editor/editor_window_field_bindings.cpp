@@ -21,9 +21,9 @@ void ColourAbility(StatSpinEdit* box) {
 
 }  // namespace
 
-void TForm1::WriteLine(int line, const std::string& text) { fighterLines_.ReplaceLine(line, text); }
+void EditorWindow::WriteLine(int line, const std::string& text) { fighterLines_.ReplaceLine(line, text); }
 
-void TForm1::FieldChanged(const record::FieldLayout& field) {
+void EditorWindow::FieldChanged(const record::FieldLayout& field) {
   if (field.kind == record::FieldKind::Ability) ColourAbility(controls_.AbilityBox(field.field));
   WriteLine(field.line, controls_.StoredLine(field));
 }

@@ -3,7 +3,7 @@
 
 namespace beditor {
 
-void TForm1::imIdiomaClick() {
+void EditorWindow::imIdiomaClick() {
   if (configLines_.LineAt(0) != "EN") {
     configLines_.ReplaceLine(0, "EN");
     dialogs_.ShowSystemMessage(

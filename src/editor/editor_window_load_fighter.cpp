@@ -7,7 +7,7 @@
 
 namespace beditor {
 
-void TForm1::LoadFighter(const std::filesystem::path& path) {
+void EditorWindow::LoadFighter(const std::filesystem::path& path) {
   try {
     LineList file;
     file.LoadLines(path);

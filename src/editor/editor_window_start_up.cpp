@@ -32,7 +32,7 @@ std::filesystem::path FighterPathFromCommandLine(const std::filesystem::path& pr
 
 }  // namespace
 
-void TForm1::FormCreate() {
+void EditorWindow::FormCreate() {
   fighterLines_ = LineList();
   LoadWeightList("TAV Weights.txt");
   loadedCategory_ = -1;
@@ -54,7 +54,7 @@ void TForm1::FormCreate() {
   });
 }
 
-void TForm1::FormShow() {
+void EditorWindow::FormShow() {
   // The window was built as the TAV editor; the switch makes it the JEX editor.
   const record::EditorMode remembered(ReadEditorModeNumber(programFolder_));
   if (remembered.EditedGame() == record::Game::JEX)
@@ -63,13 +63,13 @@ void TForm1::FormShow() {
     mode_ = remembered;
 }
 
-void TForm1::FormClose() { WriteEditorModeNumber(programFolder_, mode_.Number()); }
+void EditorWindow::FormClose() { WriteEditorModeNumber(programFolder_, mode_.Number()); }
 
-void TForm1::LoadBackground() {
+void EditorWindow::LoadBackground() {
   imFondo->setPixmap(QPixmap::fromImage(TakeBackground(programFolder_)));
 }
 
-void TForm1::LoadListEntries(QComboBox* box, const std::filesystem::path& path) {
+void EditorWindow::LoadListEntries(QComboBox* box, const std::filesystem::path& path) {
   LineList lines;
   lines.LoadLines(path);
   box->clear();
@@ -80,7 +80,7 @@ void TForm1::LoadListEntries(QComboBox* box, const std::filesystem::path& path) 
   box->setCurrentIndex(-1);
 }
 
-void TForm1::LoadWeightList(const char* fileName) {
+void EditorWindow::LoadWeightList(const char* fileName) {
   try {
     LoadListEntries(controls_.ListBox(record::Field::Category), InProgramFolder(fileName));
   } catch (...) {
@@ -88,7 +88,7 @@ void TForm1::LoadWeightList(const char* fileName) {
   }
 }
 
-void TForm1::LoadLanguage() {
+void EditorWindow::LoadLanguage() {
   configLines_.LoadLines(InProgramFolder(kConfigFileName));
   const std::string code = LanguageCode(configLines_);
   captionLines_.LoadLines(CaptionTablePath(programFolder_, code));
@@ -96,7 +96,7 @@ void TForm1::LoadLanguage() {
   LoadListEntries(controls_.ListBox(record::Field::FightStyle), StyleListPath(programFolder_, code));
 }
 
-void TForm1::LoadTeams() {
+void EditorWindow::LoadTeams() {
   const QStringList teams = TeamNames(InProgramFolder("Team"));
   QComboBox* team = controls_.ListBox(record::Field::Team);
   team->clear();

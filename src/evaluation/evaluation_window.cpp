@@ -25,8 +25,8 @@ int ValueOf(const StatSpinEdit* box) { return box ? box->IntegerValue() : 0; }
 
 }  // namespace
 
-TForm2::TForm2(const AbilityBoxes& boxes, const LineList& captionLines, Dialogs& dialogs,
-               QWidget* editorWindow)
+EvaluationWindow::EvaluationWindow(const AbilityBoxes& boxes, const LineList& captionLines,
+                                   Dialogs& dialogs, QWidget* editorWindow)
     : QWidget(editorWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                 Qt::WindowCloseButtonHint),
       boxes_(boxes),
@@ -58,7 +58,7 @@ TForm2::TForm2(const AbilityBoxes& boxes, const LineList& captionLines, Dialogs&
   }
 }
 
-void TForm2::Open() {
+void EvaluationWindow::Open() {
   if (isVisible())
     raise();
   else
@@ -66,7 +66,7 @@ void TForm2::Open() {
   activateWindow();
 }
 
-void TForm2::showEvent(QShowEvent* event) {
+void EvaluationWindow::showEvent(QShowEvent* event) {
   // Only the program's own hidden-to-shown change counts, not a restore by the system.
   if (!event->spontaneous()) {
     RunGuarded(dialogs_, [this] { FormShow(); });
@@ -78,14 +78,14 @@ void TForm2::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
 }
 
-AbilityValues TForm2::ReadAbilities() const {
+AbilityValues EvaluationWindow::ReadAbilities() const {
   AbilityValues values;
   for (const AbilityValueMember& member : kAbilityValueMembers)
     values.*member.value = ValueOf(boxes_[record::AbilityIndex(member.field)]);
   return values;
 }
 
-void TForm2::ComputeRatings() {
+void EvaluationWindow::ComputeRatings() {
   const Ratings ratings = RateAbilities(ReadAbilities());
   gGround->Gradient.SetPercentFilling(ratings.ground);
   gStriking->Gradient.SetPercentFilling(ratings.striking);
@@ -95,7 +95,7 @@ void TForm2::ComputeRatings() {
   gOverall->Gradient.SetPercentFilling(ratings.overall);
 }
 
-void TForm2::FormShow() {
+void EvaluationWindow::FormShow() {
   ComputeRatings();
   setWindowTitle(Windows1252ToQString(captionLines_.LineAt(evaluation_layout::kTitleLine)));
   const std::array<GradientBar*, 6> bars = {gGround, gStriking, gDefense, gFitness, gMental, gOverall};
@@ -108,7 +108,7 @@ void TForm2::FormShow() {
   }
 }
 
-void TForm2::PlaceOverEditor() {
+void EvaluationWindow::PlaceOverEditor() {
   const QRect own = frameGeometry();
   QRect over;
   QRect desktop;

@@ -13,14 +13,14 @@ class Dialogs;
 class GradientBar;
 class LineList;
 
-class TForm2 : public QWidget {
+class EvaluationWindow : public QWidget {
   Q_OBJECT
 
  public:
   // A tool window above `editorWindow`, closed with it; it starts hidden. The boxes and the
   // caption table are read, never changed, and must outlive the window.
-  TForm2(const AbilityBoxes& boxes, const LineList& captionLines, Dialogs& dialogs,
-         QWidget* editorWindow);
+  EvaluationWindow(const AbilityBoxes& boxes, const LineList& captionLines, Dialogs& dialogs,
+                   QWidget* editorWindow);
 
   // Shows the window and brings it to the front; an open window is only brought forward.
   void Open();

@@ -57,7 +57,7 @@ SeenDialogs ShowTheEditorsDialogs() {
   SeenDialogs shown;
   TempFolder folder = TempFolder::WithProgramFiles();
   QtDialogs dialogs;
-  TForm1 editor(folder.Path(),
+  EditorWindow editor(folder.Path(),
                 ProgramArguments(folder / "beditor", {"beditor", "LW\\Ignacio", "Brevanza.txt"}),
                 dialogs);
   editor.ShowFirstTime();

@@ -252,7 +252,7 @@ TEST_F(Commands, ClearAllEmptiesTheFormAndLeavesNothingBehind) {
 // The window hands its boxes over by field: a box given for another field's place would move
 // its value into another rating.
 TEST_F(Commands, EvaluateRatesEachAbilityBoxAsItsField) {
-  TForm2 evaluation(Form().Abilities(), Form().CaptionLines(), dialogs_, &Form());
+  EvaluationWindow evaluation(Form().Abilities(), Form().CaptionLines(), dialogs_, &Form());
   Form().SetEvaluationWindow(&evaluation);
   LoadAna();
   Button("CmdButton5")->Click();

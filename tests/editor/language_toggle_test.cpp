@@ -39,7 +39,7 @@ TEST_F(LanguageToggle, ListsMissingAfterAnEarlyStopGiveTheIndexErrorNotACrash) {
   Remove("Fondo6.jpg");
   StartShown();
   dialogs_.Clear();
-  TForm2 evaluation(Form().Abilities(), Form().CaptionLines(), dialogs_, &Form());
+  EvaluationWindow evaluation(Form().Abilities(), Form().CaptionLines(), dialogs_, &Form());
   Form().SetEvaluationWindow(&evaluation);
   Button("CmdButton1")->Click();
   Button("CmdButton5")->Click();

@@ -26,7 +26,7 @@ LineList CaptionTable(int lineCount) {
   return LineList(std::move(lines));
 }
 
-class TForm2Test : public ::testing::Test {
+class EvaluationWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     editor_ = std::make_unique<QWidget>();
@@ -38,7 +38,7 @@ class TForm2Test : public ::testing::Test {
 
   void MakeForm(int captionLines = 116) {
     captions_ = CaptionTable(captionLines);
-    form_ = new TForm2(Boxes(), captions_, dialogs_, editor_.get());
+    form_ = new EvaluationWindow(Boxes(), captions_, dialogs_, editor_.get());
   }
 
   AbilityBoxes Boxes() const {
@@ -75,10 +75,10 @@ class TForm2Test : public ::testing::Test {
   std::array<StatSpinEdit*, 18> boxes_{};
   LineList captions_;
   test::FakeDialogs dialogs_;
-  TForm2* form_ = nullptr;  // owned by the editor window
+  EvaluationWindow* form_ = nullptr;  // owned by the editor window
 };
 
-TEST_F(TForm2Test, IsAHiddenBlackToolWindowWithSixBars) {
+TEST_F(EvaluationWindowTest, IsAHiddenBlackToolWindowWithSixBars) {
   MakeForm();
   EXPECT_FALSE(form_->isVisible());
   EXPECT_TRUE(form_->isWindow());
@@ -101,7 +101,7 @@ TEST_F(TForm2Test, IsAHiddenBlackToolWindowWithSixBars) {
   EXPECT_EQ(form_->gMental->Gradient.ToColor(), QColor(255, 255, 0));
 }
 
-TEST_F(TForm2Test, OpeningRatesTheBoxesAndCaptionsTheBars) {
+TEST_F(EvaluationWindowTest, OpeningRatesTheBoxesAndCaptionsTheBars) {
   MakeForm();
   EnterPrecisionFighter();
   // Boxes locked in the JEX editor still count.
@@ -118,7 +118,7 @@ TEST_F(TForm2Test, OpeningRatesTheBoxesAndCaptionsTheBars) {
   EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Evaluar"));
 }
 
-TEST_F(TForm2Test, AnOpenWindowDoesNotFollowEditsUntilReopened) {
+TEST_F(EvaluationWindowTest, AnOpenWindowDoesNotFollowEditsUntilReopened) {
   MakeForm();
   form_->Open();
   EXPECT_EQ(Fills(), (std::vector<int>{5, 5, 5, 5, 5, 5}));
@@ -136,7 +136,7 @@ TEST_F(TForm2Test, AnOpenWindowDoesNotFollowEditsUntilReopened) {
   EXPECT_EQ(form_->gStriking->Caption(), QStringLiteral("Striking 8%"));
 }
 
-TEST_F(TForm2Test, ShortCaptionTableIsReportedAndTheWindowStillShows) {
+TEST_F(EvaluationWindowTest, ShortCaptionTableIsReportedAndTheWindowStillShows) {
   MakeForm(80);
   EnterPrecisionFighter();
   form_->Open();
@@ -150,7 +150,7 @@ TEST_F(TForm2Test, ShortCaptionTableIsReportedAndTheWindowStillShows) {
   EXPECT_EQ(Captions(), (QStringList{"Ground 72%", "Striking", "Defense", "Fitness", "Mental", "Overall"}));
 }
 
-TEST_F(TForm2Test, FirstShowingCentresOverTheEditorLaterOnesKeepThePlace) {
+TEST_F(EvaluationWindowTest, FirstShowingCentresOverTheEditorLaterOnesKeepThePlace) {
   MakeForm();
   form_->Open();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form_));
@@ -166,7 +166,7 @@ TEST_F(TForm2Test, FirstShowingCentresOverTheEditorLaterOnesKeepThePlace) {
   EXPECT_EQ(form_->frameGeometry().topLeft(), QPoint(30, 40));
 }
 
-TEST_F(TForm2Test, FirstPlaceIsKeptOnTheDesktop) {
+TEST_F(EvaluationWindowTest, FirstPlaceIsKeptOnTheDesktop) {
   editor_->move(-700, -300);
   MakeForm();
   form_->Open();
