@@ -45,7 +45,7 @@ EditorWindow::EditorWindow(std::filesystem::path programFolder, ProgramArguments
       dialogs_(dialogs) {
   BuildControls();
   ConnectHandlers();
-  FormCreate();
+  SetUpFromProgramFolder();
 }
 
 EditorWindow::~EditorWindow() = default;
@@ -63,28 +63,28 @@ void EditorWindow::BuildControls() {
   // Pick-only lists search by typed prefix; a pause this long starts a new search.
   QApplication::setKeyboardInputInterval(500);
 
-  imFondo = new QLabel(this);
-  imFondo->setObjectName(QStringLiteral("imFondo"));
-  imFondo->setGeometry(rect());
-  imFondo->setScaledContents(true);
-  imFondo->lower();
+  backgroundImage_ = new QLabel(this);
+  backgroundImage_->setObjectName(QStringLiteral("imFondo"));
+  backgroundImage_->setGeometry(rect());
+  backgroundImage_->setScaledContents(true);
+  backgroundImage_->lower();
 
   BuildTextBoxes();
   BuildAbilityBoxes();
   BuildChoiceBoxes();
   BuildCommandButtons();
 
-  imIdioma = new ClickableImage(this);
-  imIdioma->setObjectName(QString::fromLatin1(layout::kLanguageFlag.name));
-  imIdioma->setGeometry(layout::kLanguageFlag.left, layout::kLanguageFlag.top,
+  languageFlag_ = new ClickableImage(this);
+  languageFlag_->setObjectName(QString::fromLatin1(layout::kLanguageFlag.name));
+  languageFlag_->setGeometry(layout::kLanguageFlag.left, layout::kLanguageFlag.top,
                         layout::kLanguageFlag.width, layout::kLanguageFlag.height);
-  imIdioma->hide();
+  languageFlag_->hide();
 
-  lbPlayDirty = new CaptionLabel(Designed(layout::kPlayDirtyCaption), this);
-  lbPlayDirty->setObjectName(QString::fromLatin1(layout::kPlayDirtyLabel.name));
-  lbPlayDirty->move(layout::kPlayDirtyLabel.left, layout::kPlayDirtyLabel.top);
-  lbPlayDirty->hide();
-  captionSetters_[layout::kPlayDirtyCaptionLine] = [this](const QString& text) { lbPlayDirty->SetCaption(text); };
+  playsDirtyLabel_ = new CaptionLabel(Designed(layout::kPlayDirtyCaption), this);
+  playsDirtyLabel_->setObjectName(QString::fromLatin1(layout::kPlayDirtyLabel.name));
+  playsDirtyLabel_->move(layout::kPlayDirtyLabel.left, layout::kPlayDirtyLabel.top);
+  playsDirtyLabel_->hide();
+  captionSetters_[layout::kPlayDirtyCaptionLine] = [this](const QString& text) { playsDirtyLabel_->SetCaption(text); };
 
   // Keyboard order follows the layout's tab column.
   std::map<int, QWidget*> byTab;
@@ -159,8 +159,10 @@ void EditorWindow::BuildChoiceBoxes() {
 }
 
 void EditorWindow::BuildCommandButtons() {
-  GradientButton** const members[] = {&CmdButton4, &CmdButton2, &CmdButton1,
-                                      &CmdButton5, &CmdButton3, &btCambiarEditor};
+  // In the layout's order: CmdButton4, CmdButton2, CmdButton1, CmdButton5, CmdButton3,
+  // btCambiarEditor.
+  GradientButton** const members[] = {&clearAllButton_, &openButton_, &saveButton_,
+                                      &evaluateButton_, &exitButton_, &modeButton_};
   const QFont font = TahomaFont(11, true);
   for (std::size_t i = 0; i < layout::kCommandButtons.size(); ++i) {
     const auto& spec = layout::kCommandButtons[i];
@@ -184,13 +186,13 @@ void EditorWindow::BuildCommandButtons() {
 void EditorWindow::ConnectHandlers() {
   controls_.OnChange(this, [this](const record::FieldLayout& field) { Guarded([&] { FieldChanged(field); }); });
 
-  CmdButton1->OnClick = [this](GradientButton*) { CmdButton1Click(); };
-  CmdButton2->OnClick = [this](GradientButton*) { CmdButton2Click(); };
-  CmdButton3->OnClick = [this](GradientButton*) { CmdButton3Click(); };
-  CmdButton4->OnClick = [this](GradientButton*) { CmdButton4Click(); };
-  CmdButton5->OnClick = [this](GradientButton*) { CmdButton5Click(); };
-  btCambiarEditor->OnClick = [this](GradientButton*) { btCambiarEditorClick(); };
-  imIdioma->OnClick = [this] { Guarded([&] { imIdiomaClick(); }); };
+  saveButton_->OnClick = [this](GradientButton*) { SaveFighter(); };
+  openButton_->OnClick = [this](GradientButton*) { OpenFighter(); };
+  exitButton_->OnClick = [this](GradientButton*) { ExitEditor(); };
+  clearAllButton_->OnClick = [this](GradientButton*) { ClearAll(); };
+  evaluateButton_->OnClick = [this](GradientButton*) { ShowEvaluation(); };
+  modeButton_->OnClick = [this](GradientButton*) { SwitchEditorMode(); };
+  languageFlag_->OnClick = [this] { Guarded([&] { ToggleLanguage(); }); };
 }
 
 AbilityBoxes EditorWindow::Abilities() const {
@@ -208,7 +210,7 @@ std::filesystem::path EditorWindow::InProgramFolder(const std::filesystem::path&
 }
 
 void EditorWindow::ShowFirstTime() {
-  Guarded([this] { FormShow(); });
+  Guarded([this] { RestoreEditorMode(); });
   CentreOnDesktop();
   show();
 }
@@ -226,7 +228,7 @@ void EditorWindow::CentreOnDesktop() {
 void EditorWindow::closeEvent(QCloseEvent* event) {
   // A mode that cannot be stored (a program folder the user may not write, as under Program
   // Files) is reported, and the window closes all the same: only the mode goes unremembered.
-  Guarded([this] { FormClose(); });
+  Guarded([this] { RememberEditorMode(); });
   event->accept();
 }
 

@@ -26,7 +26,7 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 
 }  // namespace
 
-void EditorWindow::CmdButton2Click() {
+void EditorWindow::OpenFighter() {
   FileDialogRequest request;
   request.title = QStringLiteral("Abrir luchador");
   request.folder = openFolder_;
@@ -39,7 +39,7 @@ void EditorWindow::CmdButton2Click() {
   LoadFighter(ToPath(answer->path));
 }
 
-void EditorWindow::CmdButton1Click() {
+void EditorWindow::SaveFighter() {
   using record::Field;
   const bool incomplete =
       std::ranges::any_of(record::kFieldsNeededToSave, [this](Field field) { return controls_.ShowsNothing(field); });
@@ -101,11 +101,9 @@ void EditorWindow::ShowCaptionMessage(const layout::CaptionMessage& message) {
   dialogs_.ShowSystemMessage(text, title, kMessageOk | kMessageIconInformation);
 }
 
-void EditorWindow::CmdButton3Click() { close(); }
+void EditorWindow::ExitEditor() { close(); }
 
-void EditorWindow::CmdButton4Click() { ClearAll(); }
-
-void EditorWindow::CmdButton5Click() {
+void EditorWindow::ShowEvaluation() {
   if (evaluationWindow_) evaluationWindow_->Open();
 }
 

@@ -3,7 +3,7 @@
 
 namespace beditor {
 
-void EditorWindow::imIdiomaClick() {
+void EditorWindow::ToggleLanguage() {
   if (configLines_.LineAt(0) != "EN") {
     configLines_.ReplaceLine(0, "EN");
     dialogs_.ShowSystemMessage(

@@ -32,7 +32,7 @@ std::filesystem::path FighterPathFromCommandLine(const std::filesystem::path& pr
 
 }  // namespace
 
-void EditorWindow::FormCreate() {
+void EditorWindow::SetUpFromProgramFolder() {
   fighterLines_ = LineList();
   LoadWeightList("TAV Weights.txt");
   loadedCategory_ = -1;
@@ -54,19 +54,19 @@ void EditorWindow::FormCreate() {
   });
 }
 
-void EditorWindow::FormShow() {
+void EditorWindow::RestoreEditorMode() {
   // The window was built as the TAV editor; the switch makes it the JEX editor.
   const record::EditorMode remembered(ReadEditorModeNumber(programFolder_));
   if (remembered.EditedGame() == record::Game::JEX)
-    btCambiarEditorClick();
+    SwitchEditorMode();
   else
     mode_ = remembered;
 }
 
-void EditorWindow::FormClose() { WriteEditorModeNumber(programFolder_, mode_.Number()); }
+void EditorWindow::RememberEditorMode() { WriteEditorModeNumber(programFolder_, mode_.Number()); }
 
 void EditorWindow::LoadBackground() {
-  imFondo->setPixmap(QPixmap::fromImage(TakeBackground(programFolder_)));
+  backgroundImage_->setPixmap(QPixmap::fromImage(TakeBackground(programFolder_)));
 }
 
 void EditorWindow::LoadListEntries(QComboBox* box, const std::filesystem::path& path) {

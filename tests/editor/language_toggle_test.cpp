@@ -9,7 +9,7 @@ using LanguageToggle = EditorTest;
 TEST_F(LanguageToggle, SwitchesTheCodeKeepingEveryOtherLine) {
   Write("Config.txt", "EN\r\nsecond line\r\n");
   StartShown();
-  Form().imIdiomaClick();
+  Form().ToggleLanguage();
   EXPECT_EQ(ReadBytes(folder_ / "Config.txt"), "ES\r\nsecond line\r\n");
   ASSERT_EQ(dialogs_.messages.size(), 1u);
   EXPECT_EQ(dialogs_.messages[0].text,
@@ -31,7 +31,7 @@ TEST_F(LanguageToggle, AnythingButENBecomesEN) {
   Write("es-estilo.txt", ReadBytes(folder_ / "ES-estilo.txt"));
   StartShown();
   ASSERT_TRUE(dialogs_.messages.empty());
-  Form().imIdiomaClick();
+  Form().ToggleLanguage();
   EXPECT_EQ(ReadBytes(folder_ / "Config.txt"), "EN\r\n");
 }
 
