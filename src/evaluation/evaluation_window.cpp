@@ -45,7 +45,7 @@ EvaluationWindow::EvaluationWindow(const AbilityBoxes& boxes, const LineList& ca
   setAttribute(Qt::WA_DeleteOnClose, false);
   setAttribute(Qt::WA_QuitOnClose, false);
 
-  GradientBar** const members[] = {&gGround, &gStriking, &gDefense, &gFitness, &gMental, &gOverall};
+  GradientBar** const members[] = {&groundBar, &strikingBar, &defenseBar, &fitnessBar, &mentalBar, &overallBar};
   for (std::size_t i = 0; i < evaluation_layout::kRatingBars.size(); ++i) {
     const auto& spec = evaluation_layout::kRatingBars[i];
     auto* bar = new GradientBar(this);
@@ -69,7 +69,7 @@ void EvaluationWindow::Open() {
 void EvaluationWindow::showEvent(QShowEvent* event) {
   // Only the program's own hidden-to-shown change counts, not a restore by the system.
   if (!event->spontaneous()) {
-    RunGuarded(dialogs_, [this] { FormShow(); });
+    RunGuarded(dialogs_, [this] { RateAndCaption(); });
     if (!placed_) {
       PlaceOverEditor();
       placed_ = true;
@@ -87,18 +87,18 @@ AbilityValues EvaluationWindow::ReadAbilities() const {
 
 void EvaluationWindow::ComputeRatings() {
   const Ratings ratings = RateAbilities(ReadAbilities());
-  gGround->Gradient.SetPercentFilling(ratings.ground);
-  gStriking->Gradient.SetPercentFilling(ratings.striking);
-  gDefense->Gradient.SetPercentFilling(ratings.defense);
-  gFitness->Gradient.SetPercentFilling(ratings.fitness);
-  gMental->Gradient.SetPercentFilling(ratings.mental);
-  gOverall->Gradient.SetPercentFilling(ratings.overall);
+  groundBar->Gradient.SetPercentFilling(ratings.ground);
+  strikingBar->Gradient.SetPercentFilling(ratings.striking);
+  defenseBar->Gradient.SetPercentFilling(ratings.defense);
+  fitnessBar->Gradient.SetPercentFilling(ratings.fitness);
+  mentalBar->Gradient.SetPercentFilling(ratings.mental);
+  overallBar->Gradient.SetPercentFilling(ratings.overall);
 }
 
-void EvaluationWindow::FormShow() {
+void EvaluationWindow::RateAndCaption() {
   ComputeRatings();
   setWindowTitle(Windows1252ToQString(captionLines_.LineAt(evaluation_layout::kTitleLine)));
-  const std::array<GradientBar*, 6> bars = {gGround, gStriking, gDefense, gFitness, gMental, gOverall};
+  const std::array<GradientBar*, 6> bars = {groundBar, strikingBar, defenseBar, fitnessBar, mentalBar, overallBar};
   for (std::size_t i = 0; i < bars.size(); ++i) {
     const QString label =
         Windows1252ToQString(captionLines_.LineAt(evaluation_layout::kRatingBars[i].captionLine));

@@ -28,18 +28,21 @@ class EvaluationWindow : public QWidget {
   // Sets the fill of the six bars from the ability boxes.
   void ComputeRatings();
 
-  GradientBar* gGround = nullptr;
-  GradientBar* gStriking = nullptr;
-  GradientBar* gDefense = nullptr;
-  GradientBar* gFitness = nullptr;
-  GradientBar* gMental = nullptr;
-  GradientBar* gOverall = nullptr;
+  // The six rating bars (gGround .. gOverall), in the order the ratings are written.
+  GradientBar* groundBar = nullptr;
+  GradientBar* strikingBar = nullptr;
+  GradientBar* defenseBar = nullptr;
+  GradientBar* fitnessBar = nullptr;
+  GradientBar* mentalBar = nullptr;
+  GradientBar* overallBar = nullptr;
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  void FormShow();
+  // At each showing: the ratings, then the title and the bars' captions from the caption
+  // table, each bar's with its percent.
+  void RateAndCaption();
   void PlaceOverEditor();
   AbilityValues ReadAbilities() const;
 

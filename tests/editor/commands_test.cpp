@@ -257,8 +257,8 @@ TEST_F(Commands, EvaluateRatesEachAbilityBoxAsItsField) {
   LoadAna();
   Button("CmdButton5")->Click();
   std::vector<int> fills;
-  for (const GradientBar* bar : {evaluation.gGround, evaluation.gStriking, evaluation.gDefense, evaluation.gFitness,
-                                 evaluation.gMental, evaluation.gOverall})
+  for (const GradientBar* bar : {evaluation.groundBar, evaluation.strikingBar, evaluation.defenseBar,
+                                 evaluation.fitnessBar, evaluation.mentalBar, evaluation.overallBar})
     fills.push_back(bar->Gradient.PercentFilling());
   // Ground (5+3+2+19)/4, striking (12+11+9)/3, defence (7+4+13)/3, fitness (10+8+14+18+15)/5,
   // mental (6+16+17)/3, overall their mean; each times 5.

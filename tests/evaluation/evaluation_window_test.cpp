@@ -67,8 +67,8 @@ class EvaluationWindowTest : public ::testing::Test {
     return captions;
   }
   std::vector<GradientBar*> Bars() const {
-    return {form_->gGround, form_->gStriking, form_->gDefense,
-            form_->gFitness, form_->gMental, form_->gOverall};
+    return {form_->groundBar, form_->strikingBar, form_->defenseBar,
+            form_->fitnessBar, form_->mentalBar, form_->overallBar};
   }
 
   std::unique_ptr<QWidget> editor_;
@@ -95,10 +95,10 @@ TEST_F(EvaluationWindowTest, IsAHiddenBlackToolWindowWithSixBars) {
     EXPECT_EQ(Bars()[i]->geometry(), QRect(9, tops[i], 276, 20)) << i;
     EXPECT_EQ(Bars()[i]->Caption(), designed[i]);
   }
-  EXPECT_EQ(form_->gOverall->Gradient.FromColor(), QColor(0, 128, 128));
-  EXPECT_EQ(form_->gOverall->Gradient.ToColor(), QColor(0, 255, 0));
-  EXPECT_EQ(form_->gMental->Gradient.FromColor(), QColor(255, 0, 0));
-  EXPECT_EQ(form_->gMental->Gradient.ToColor(), QColor(255, 255, 0));
+  EXPECT_EQ(form_->overallBar->Gradient.FromColor(), QColor(0, 128, 128));
+  EXPECT_EQ(form_->overallBar->Gradient.ToColor(), QColor(0, 255, 0));
+  EXPECT_EQ(form_->mentalBar->Gradient.FromColor(), QColor(255, 0, 0));
+  EXPECT_EQ(form_->mentalBar->Gradient.ToColor(), QColor(255, 255, 0));
 }
 
 TEST_F(EvaluationWindowTest, OpeningRatesTheBoxesAndCaptionsTheBars) {
@@ -126,14 +126,14 @@ TEST_F(EvaluationWindowTest, AnOpenWindowDoesNotFollowEditsUntilReopened) {
   spPunch()->SetValue(3);
   form_->Open();  // already open: only brought to the front
   EXPECT_EQ(Fills(), (std::vector<int>{5, 5, 5, 5, 5, 5}));
-  EXPECT_EQ(form_->gGround->Caption(), QStringLiteral("Ground 5%"));
+  EXPECT_EQ(form_->groundBar->Caption(), QStringLiteral("Ground 5%"));
 
   form_->close();
   EXPECT_FALSE(form_->isVisible());
   EXPECT_EQ(Fills(), (std::vector<int>{5, 5, 5, 5, 5, 5}));  // kept while hidden
   form_->Open();
   EXPECT_EQ(Fills(), (std::vector<int>{6, 8, 5, 5, 5, 6}));
-  EXPECT_EQ(form_->gStriking->Caption(), QStringLiteral("Striking 8%"));
+  EXPECT_EQ(form_->strikingBar->Caption(), QStringLiteral("Striking 8%"));
 }
 
 TEST_F(EvaluationWindowTest, ShortCaptionTableIsReportedAndTheWindowStillShows) {
