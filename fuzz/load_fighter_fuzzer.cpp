@@ -115,7 +115,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
                  editor->dialogs.messages.front().text.toUtf8().constData());
     std::abort();
   }
-  for (StatSpinEdit* box : editor->form->findChildren<StatSpinEdit*>()) editor->abilityBoxes[box->Tag()] = box;
+  for (StatSpinEdit* box : editor->form->findChildren<StatSpinEdit*>()) editor->abilityBoxes[box->RecordLine()] = box;
   FUZZ_CHECK(editor->abilityBoxes.size() == 18);
   return 0;
 }

@@ -119,7 +119,7 @@ void EditorWindow::BuildAbilityBoxes() {
     auto* box = new StatSpinEdit(this);
     box->setObjectName(QString::fromLatin1(spec.name));
     box->setGeometry(spec.left, spec.top, layout::kAbilityWidth, layout::kAbilityHeight);
-    box->SetTag(record::LineOf(spec.field));
+    box->SetRecordLine(record::LineOf(spec.field));
     auto* label = new CaptionLabel(Designed(spec.label), this);
     label->setObjectName(QString::fromLatin1(spec.labelName));
     label->move(spec.labelLeft, spec.labelTop);
