@@ -25,7 +25,7 @@
 #include "core/fighter_record.h"
 #include "core/line_list.h"
 #include "core/number_text.h"
-#include "files/widget_text.h"
+#include "qt_adapters/widget_text.h"
 #include "fuzz_check.h"
 #include "resources/editor_layout.h"
 #include "silent_dialogs.h"

@@ -10,7 +10,7 @@
 #include "core/argument_splitter.h"
 #include "core/editor_mode.h"
 #include "core/fighter_layout.h"
-#include "files/dialogs.h"
+#include "qt_adapters/dialogs.h"
 #include "core/line_list.h"
 
 class QComboBox;

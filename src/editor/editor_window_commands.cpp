@@ -10,7 +10,7 @@
 #include "editor/editor_window.h"
 #include "evaluation/evaluation_window.h"
 #include "core/file_access.h"
-#include "files/path_text.h"
+#include "qt_adapters/path_text.h"
 #include "resources/editor_layout.h"
 #include "widgets/gradient_button.h"
 

@@ -13,9 +13,9 @@
 #include "editor/background_picture.h"
 #include "editor/team_names.h"
 #include "editor/editor_window.h"
-#include "files/error_box.h"
-#include "files/path_text.h"
-#include "files/widget_text.h"
+#include "qt_adapters/error_box.h"
+#include "qt_adapters/path_text.h"
+#include "qt_adapters/widget_text.h"
 
 namespace beditor {
 namespace {

@@ -4,10 +4,10 @@
 #include <QShowEvent>
 #include <array>
 
-#include "files/error_box.h"
+#include "qt_adapters/error_box.h"
 #include "core/line_list.h"
 #include "core/number_text.h"
-#include "files/widget_text.h"
+#include "qt_adapters/widget_text.h"
 #include "resources/evaluation_layout.h"
 #include "widgets/gradient_bar.h"
 #include "widgets/stat_spin_edit.h"

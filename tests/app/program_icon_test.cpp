@@ -14,7 +14,7 @@
 
 #include "editor/editor_window.h"
 #include "evaluation/evaluation_window.h"
-#include "files/path_text.h"
+#include "qt_adapters/path_text.h"
 #include "support/fake_dialogs.h"
 #include "support/qt_printers.h"
 #include "support/temp_folder.h"

@@ -16,7 +16,7 @@
 #include "app/plain_message_dialog.h"
 #include "app/qt_dialogs.h"
 #include "editor/editor_window.h"
-#include "files/path_text.h"
+#include "qt_adapters/path_text.h"
 #include "support/qt_printers.h"
 #include "support/temp_folder.h"
 #include "support/when_shown.h"
