@@ -159,8 +159,8 @@ void EditorWindow::BuildChoiceBoxes() {
 }
 
 void EditorWindow::BuildCommandButtons() {
-  // In the layout's order: CmdButton4, CmdButton2, CmdButton1, CmdButton5, CmdButton3,
-  // btCambiarEditor.
+  // In the layout's order, whose object names are CmdButton4, CmdButton2, CmdButton1,
+  // CmdButton5, CmdButton3 and btCambiarEditor.
   GradientButton** const members[] = {&clearAllButton_, &openButton_, &saveButton_,
                                       &evaluateButton_, &exitButton_, &modeButton_};
   const QFont font = TahomaFont(11, true);

@@ -53,7 +53,7 @@ class EditorWindow : public QWidget {
   int EditorMode() const { return mode_.Number(); }
   record::Game Game() const { return mode_.EditedGame(); }
 
-  // The commands, as their buttons run them.
+  // The commands, as their buttons run them: each button's caption and (object name).
   void SaveFighter();       // "Guardar Luchador" (CmdButton1)
   void OpenFighter();       // "Cargar Luchador" (CmdButton2)
   void ExitEditor();        // "Salir" (CmdButton3): closes the window
