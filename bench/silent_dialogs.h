@@ -1,6 +1,6 @@
 #pragma once
 // Dialogs that show nothing and cancel every file dialog: start-up must not stop for a box.
-#include "files/dialogs.h"
+#include "qt_adapters/dialogs.h"
 
 namespace beditor::bench {
 

@@ -10,8 +10,8 @@
 
 #include "bench_registry.h"
 #include "comparison.h"
-#include "editor/tform1.h"
-#include "evaluation/tform2.h"
+#include "editor/editor_window.h"
+#include "evaluation/evaluation_window.h"
 #include "sample_files.h"
 #include "silent_dialogs.h"
 
@@ -68,12 +68,12 @@ void ShowBareWindow(bool withLabel) {
 // As the program's entry builds and shows its windows.
 void StartEditor() {
   SilentDialogs dialogs;
-  TForm1 form1(ProgramFolderCopy(), ProgramArguments(ProgramFolderCopy() / "beditor", {"beditor"}),
-               dialogs);
-  TForm2 form2(form1.Abilities(), form1.CaptionLines(), dialogs, &form1);
-  form1.SetEvaluationWindow(&form2);
-  FirstPaint paint(&form1);
-  form1.ShowFirstTime();
+  EditorWindow editor(ProgramFolderCopy(), ProgramArguments(ProgramFolderCopy() / "beditor", {"beditor"}),
+                      dialogs);
+  EvaluationWindow evaluation(editor.Abilities(), editor.CaptionLines(), dialogs, &editor);
+  editor.SetEvaluationWindow(&evaluation);
+  FirstPaint paint(&editor);
+  editor.ShowFirstTime();
   paint.Wait();
   if (dialogs.shown != 0) throw std::runtime_error("start-up showed a box");
 }

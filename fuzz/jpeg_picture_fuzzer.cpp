@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "core/file_errors.h"
-#include "files/jpeg_picture.h"
+#include "qt_adapters/jpeg_picture.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

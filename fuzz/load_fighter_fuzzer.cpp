@@ -21,11 +21,11 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/tform1.h"
+#include "editor/editor_window.h"
 #include "core/fighter_record.h"
 #include "core/line_list.h"
 #include "core/number_text.h"
-#include "files/widget_text.h"
+#include "qt_adapters/widget_text.h"
 #include "fuzz_check.h"
 #include "resources/editor_layout.h"
 #include "silent_dialogs.h"
@@ -46,7 +46,7 @@ constexpr const auto& kTextBoxes = layout::kTextBoxes;
 struct Editor {
   std::filesystem::path folder;
   fuzz::SilentDialogs dialogs;
-  std::unique_ptr<TForm1> form;
+  std::unique_ptr<EditorWindow> form;
   std::map<int, StatSpinEdit*> abilityBoxes;  // by record line
 };
 
@@ -108,20 +108,20 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   editor->folder = CopyProgramFolder();
   std::atexit([] { std::filesystem::remove_all(editor->folder); });
   std::vector<std::string> words = {"beditor"};
-  editor->form = std::make_unique<TForm1>(editor->folder, ProgramArguments(editor->folder / "beditor", words),
-                                          editor->dialogs);
+  editor->form = std::make_unique<EditorWindow>(editor->folder, ProgramArguments(editor->folder / "beditor", words),
+                                                editor->dialogs);
   if (!editor->dialogs.messages.empty()) {
     std::fprintf(stderr, "the editor window reported at start: %s\n",
                  editor->dialogs.messages.front().text.toUtf8().constData());
     std::abort();
   }
-  for (StatSpinEdit* box : editor->form->findChildren<StatSpinEdit*>()) editor->abilityBoxes[box->Tag()] = box;
+  for (StatSpinEdit* box : editor->form->findChildren<StatSpinEdit*>()) editor->abilityBoxes[box->RecordLine()] = box;
   FUZZ_CHECK(editor->abilityBoxes.size() == 18);
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  TForm1& form = *editor->form;
+  EditorWindow& form = *editor->form;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
   const std::vector<std::string> before = form.FighterLines().Lines();

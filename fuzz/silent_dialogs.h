@@ -2,7 +2,7 @@
 // Dialogs for unattended runs: every box is recorded, nothing is shown, file dialogs cancel.
 #include <vector>
 
-#include "files/dialogs.h"
+#include "qt_adapters/dialogs.h"
 
 namespace beditor::fuzz {
 

@@ -42,7 +42,7 @@ struct AbilityBoxLayout {
   const char* name;
   int left, top;
   int tab;
-  record::Field field;  // its line is also the box's tag
+  record::Field field;  // its line is also the box's RecordLine()
   const char* labelName;
   int labelLeft, labelTop;
   const char* label;

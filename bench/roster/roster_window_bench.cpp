@@ -13,7 +13,7 @@
 #include <sstream>
 
 #include "comparison.h"
-#include "files/dialogs.h"
+#include "qt_adapters/dialogs.h"
 #include "generated_roster.h"
 #include "peak_memory.h"
 #include "roster/command_line.h"

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "files/dialogs.h"
+#include "qt_adapters/dialogs.h"
 
 namespace beditor {
 namespace {

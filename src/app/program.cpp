@@ -6,8 +6,8 @@
 #include "app/qt_dialogs.h"
 #include "app/qt_translation.h"
 #include "beditor_version.h"
-#include "editor/tform1.h"
-#include "evaluation/tform2.h"
+#include "editor/editor_window.h"
+#include "evaluation/evaluation_window.h"
 #include "core/argument_splitter.h"
 #include "core/file_access.h"
 #include "widgets/tahoma_font.h"
@@ -27,10 +27,10 @@ int RunProgram(QApplication& application, int argc, char** argv) {
   InstallTahoma();
 
   QtDialogs dialogs;
-  TForm1 form1(ProgramFolder(), ProgramArguments::FromProcess(argc, argv), dialogs);
-  TForm2 form2(form1.Abilities(), form1.CaptionLines(), dialogs, &form1);
-  form1.SetEvaluationWindow(&form2);
-  form1.ShowFirstTime();
+  EditorWindow editor(ProgramFolder(), ProgramArguments::FromProcess(argc, argv), dialogs);
+  EvaluationWindow evaluation(editor.Abilities(), editor.CaptionLines(), dialogs, &editor);
+  editor.SetEvaluationWindow(&evaluation);
+  editor.ShowFirstTime();
   application.exec();
   return 0;
 }

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
-#include "files/path_text.h"
+#include "qt_adapters/path_text.h"
 
 namespace beditor {
 

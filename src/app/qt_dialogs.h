@@ -3,7 +3,7 @@
 // dialog and Qt file dialogs.
 #include <QMessageBox>
 
-#include "files/dialogs.h"
+#include "qt_adapters/dialogs.h"
 
 namespace beditor {
 

@@ -35,8 +35,8 @@ Ratings Rate(const AbilityValues& v) {
   const Real ground = Average<Real>(v.td + v.gnp + v.sub + v.groundGame, 4);
   const Real striking = Average<Real>(v.punch + v.kick + v.clinch, 3);
   const Real defense = Average<Real>(v.dodge + v.tdDef + v.subDef, 3);
-  const Real fitness = Average<Real>(v.strenght + v.agility + v.stamina + v.koRes + v.fortitude, 5);
-  const Real mental = Average<Real>(v.motivation + v.pace + v.agressivity, 3);
+  const Real fitness = Average<Real>(v.strength + v.agility + v.stamina + v.koRes + v.fortitude, 5);
+  const Real mental = Average<Real>(v.motivation + v.pace + v.aggressiveness, 3);
   const Real overall = OverallAverage<Real>({ground, defense, fitness, mental, striking});
   return {Percent(ground), Percent(striking), Percent(defense),
           Percent(fitness), Percent(mental),  Percent(overall)};

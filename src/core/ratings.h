@@ -8,9 +8,9 @@ namespace beditor {
 
 // Named as the formulas read them.
 struct AbilityValues {
-  int punch = 1, kick = 1, strenght = 1, clinch = 1, agility = 1, dodge = 1;
+  int punch = 1, kick = 1, strength = 1, clinch = 1, agility = 1, dodge = 1;
   int motivation = 1, td = 1, tdDef = 1, gnp = 1, sub = 1, subDef = 1;
-  int stamina = 1, fortitude = 1, pace = 1, agressivity = 1, koRes = 1, groundGame = 1;
+  int stamina = 1, fortitude = 1, pace = 1, aggressiveness = 1, koRes = 1, groundGame = 1;
 };
 
 // Which value holds each ability field of the fighter layout: whoever fills the values (from
@@ -22,7 +22,7 @@ struct AbilityValueMember {
 constexpr std::array<AbilityValueMember, record::kAbilityFields.size()> kAbilityValueMembers = {{
     {record::Field::Punches, &AbilityValues::punch},
     {record::Field::Kicks, &AbilityValues::kick},
-    {record::Field::Strength, &AbilityValues::strenght},
+    {record::Field::Strength, &AbilityValues::strength},
     {record::Field::Clinch, &AbilityValues::clinch},
     {record::Field::Agility, &AbilityValues::agility},
     {record::Field::Dodge, &AbilityValues::dodge},
@@ -35,7 +35,7 @@ constexpr std::array<AbilityValueMember, record::kAbilityFields.size()> kAbility
     {record::Field::Stamina, &AbilityValues::stamina},
     {record::Field::Fortitude, &AbilityValues::fortitude},
     {record::Field::Pace, &AbilityValues::pace},
-    {record::Field::Aggressiveness, &AbilityValues::agressivity},
+    {record::Field::Aggressiveness, &AbilityValues::aggressiveness},
     {record::Field::KoResistance, &AbilityValues::koRes},
     {record::Field::GroundGame, &AbilityValues::groundGame},
 }};

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "core/file_access.h"
-#include "files/jpeg_picture.h"
+#include "qt_adapters/jpeg_picture.h"
 
 namespace beditor {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The editor's background picture, decoded for the screen. Decoding it is a good part of the
-// start-up and needs nothing from the windows or the toolkit, so the program's entry can
-// start it on a worker thread while the toolkit sets itself up; the editor window then takes
+// start-up and needs nothing from the windows or the toolkit, so the start-up's worker
+// (app/start_up.h) decodes it while the toolkit sets itself up; the editor window then takes
 // the finished picture, or any error, at the moment it would have decoded it itself.
 #include <QImage>
 #include <filesystem>

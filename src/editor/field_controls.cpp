@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "core/number_text.h"
-#include "files/widget_text.h"
+#include "qt_adapters/widget_text.h"
 #include "widgets/stat_spin_edit.h"
 
 namespace beditor {

@@ -9,7 +9,7 @@
 #include <QMimeData>
 #include <limits>
 
-#include "files/widget_text.h"
+#include "qt_adapters/widget_text.h"
 
 namespace beditor {
 

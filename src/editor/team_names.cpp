@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/file_access.h"
-#include "files/path_text.h"
+#include "qt_adapters/path_text.h"
 
 namespace beditor {
 

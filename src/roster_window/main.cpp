@@ -11,7 +11,7 @@
 #include "beditor_version.h"
 #include "core/file_access.h"
 #include "core/program_folder_lists.h"
-#include "files/path_text.h"
+#include "qt_adapters/path_text.h"
 #include "roster_window/roster_window.h"
 
 int main(int argc, char** argv) {

@@ -23,9 +23,9 @@
 #include <QVBoxLayout>
 
 #include "beditor_version.h"
-#include "files/dialogs.h"
-#include "files/error_box.h"
-#include "files/path_text.h"
+#include "qt_adapters/dialogs.h"
+#include "qt_adapters/error_box.h"
+#include "qt_adapters/path_text.h"
 #include "roster_window/roster_cell_delegate.h"
 #include "roster_window/roster_filter_model.h"
 #include "roster_window/roster_table_model.h"

@@ -42,8 +42,9 @@ class StatSpinEdit : public QLineEdit {
   // The value at the last change notification.
   double LastReportedValue() const { return lastReportedValue_; }
 
-  int Tag() const { return tag_; }
-  void SetTag(int tag) { tag_ = tag; }
+  // The fighter-record line the box edits, as its window sets it (0 until set).
+  int RecordLine() const { return recordLine_; }
+  void SetRecordLine(int line) { recordLine_ = line; }
 
   void StepUp();
   void StepDown();
@@ -107,7 +108,7 @@ class StatSpinEdit : public QLineEdit {
   StatSpinArrows* arrows_;
   double lastReportedValue_ = 0;
   bool changing_ = false;
-  int tag_ = 0;
+  int recordLine_ = 0;
 
   EditSource source_ = EditSource::Code;
   // The text as the last change processing left it.

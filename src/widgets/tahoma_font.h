@@ -8,7 +8,7 @@ namespace beditor {
 
 // The work of reading the system's font configuration ahead of the toolkit, which otherwise
 // reads it when it first needs a font: a good part of the start-up that needs neither the
-// toolkit nor a window, so the program's entry runs it, once, on a worker thread. From this
+// toolkit nor a window, so the start-up's worker (app/start_up.h) runs it, once. From this
 // call on, InstallTahoma waits until that work has run, or until it was dropped unrun, so
 // that the configuration is never read twice at once. A no-op where the toolkit does not use
 // fontconfig.

@@ -11,7 +11,7 @@
 #include <QThread>
 #include <filesystem>
 
-#include "files/path_text.h"
+#include "qt_adapters/path_text.h"
 #include "support/temp_folder.h"
 
 namespace beditor::test {

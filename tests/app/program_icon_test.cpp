@@ -12,9 +12,9 @@
 #include <windows.h>
 #endif
 
-#include "editor/tform1.h"
-#include "evaluation/tform2.h"
-#include "files/path_text.h"
+#include "editor/editor_window.h"
+#include "evaluation/evaluation_window.h"
+#include "qt_adapters/path_text.h"
 #include "support/fake_dialogs.h"
 #include "support/qt_printers.h"
 #include "support/temp_folder.h"
@@ -66,9 +66,9 @@ TEST(ProgramIcon, TheWindowsGetItRightAfterTheFirstPaint) {
   QApplication::setWindowIcon(QIcon());
   TempFolder folder = TempFolder::WithProgramFiles();
   test::FakeDialogs dialogs;
-  TForm1 form1(folder.Path(), ProgramArguments(folder / "beditor", {"beditor"}), dialogs);
-  TForm2 form2(form1.Abilities(), form1.CaptionLines(), dialogs, &form1);
-  form1.SetEvaluationWindow(&form2);
+  EditorWindow editor(folder.Path(), ProgramArguments(folder / "beditor", {"beditor"}), dialogs);
+  EvaluationWindow evaluation(editor.Abilities(), editor.CaptionLines(), dialogs, &editor);
+  editor.SetEvaluationWindow(&evaluation);
 
   // Whether the application had an icon when the editor was first painted.
   struct FirstPaint : QObject {
@@ -78,14 +78,14 @@ TEST(ProgramIcon, TheWindowsGetItRightAfterTheFirstPaint) {
       return false;
     }
   } firstPaint;
-  form1.installEventFilter(&firstPaint);
+  editor.installEventFilter(&firstPaint);
 
   DeferredProgramIcon icon(folder.Path());
-  form1.ShowFirstTime();
+  editor.ShowFirstTime();
   EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }));
   EXPECT_EQ(firstPaint.iconSet, false);
   EXPECT_EQ(QApplication::windowIcon().availableSizes(), AllSizes());
-  for (QWidget* window : {static_cast<QWidget*>(&form1), static_cast<QWidget*>(&form2)}) {
+  for (QWidget* window : {static_cast<QWidget*>(&editor), static_cast<QWidget*>(&evaluation)}) {
     EXPECT_EQ(window->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey())
         << window->objectName().toStdString();
   }

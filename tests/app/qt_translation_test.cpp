@@ -15,8 +15,8 @@
 
 #include "app/plain_message_dialog.h"
 #include "app/qt_dialogs.h"
-#include "editor/tform1.h"
-#include "files/path_text.h"
+#include "editor/editor_window.h"
+#include "qt_adapters/path_text.h"
 #include "support/qt_printers.h"
 #include "support/temp_folder.h"
 #include "support/when_shown.h"
@@ -57,7 +57,7 @@ SeenDialogs ShowTheEditorsDialogs() {
   SeenDialogs shown;
   TempFolder folder = TempFolder::WithProgramFiles();
   QtDialogs dialogs;
-  TForm1 editor(folder.Path(),
+  EditorWindow editor(folder.Path(),
                 ProgramArguments(folder / "beditor", {"beditor", "LW\\Ignacio", "Brevanza.txt"}),
                 dialogs);
   editor.ShowFirstTime();

@@ -16,7 +16,7 @@
 #include "accessibility_bus.h"
 #include "private_display.h"
 #include "core/line_list.h"
-#include "files/path_text.h"
+#include "qt_adapters/path_text.h"
 #include "support/qt_printers.h"
 #include "support/temp_folder.h"
 #include "x_display_client.h"

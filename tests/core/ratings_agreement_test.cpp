@@ -76,9 +76,9 @@ TEST(RatingsAgreement, WholeFightersRateAlike) {
   std::uniform_int_distribution<int> ability(1, 20);
   for (int fighter = 0; fighter < 20000; ++fighter) {
     AbilityValues v;
-    for (int* field : {&v.punch, &v.kick, &v.strenght, &v.clinch, &v.agility, &v.dodge,
+    for (int* field : {&v.punch, &v.kick, &v.strength, &v.clinch, &v.agility, &v.dodge,
                        &v.motivation, &v.td, &v.tdDef, &v.gnp, &v.sub, &v.subDef, &v.stamina,
-                       &v.fortitude, &v.pace, &v.agressivity, &v.koRes, &v.groundGame})
+                       &v.fortitude, &v.pace, &v.aggressiveness, &v.koRes, &v.groundGame})
       *field = ability(random);
     ASSERT_EQ(Rate<HardwareExtended>(v), Rate<SoftwareExtended>(v)) << "fighter " << fighter;
   }

@@ -9,9 +9,9 @@ namespace {
 
 AbilityValues AllAt(int value) {
   AbilityValues v;
-  for (int* field : {&v.punch, &v.kick, &v.strenght, &v.clinch, &v.agility, &v.dodge,
+  for (int* field : {&v.punch, &v.kick, &v.strength, &v.clinch, &v.agility, &v.dodge,
                      &v.motivation, &v.td, &v.tdDef, &v.gnp, &v.sub, &v.subDef, &v.stamina,
-                     &v.fortitude, &v.pace, &v.agressivity, &v.koRes, &v.groundGame})
+                     &v.fortitude, &v.pace, &v.aggressiveness, &v.koRes, &v.groundGame})
     *field = value;
   return v;
 }
@@ -42,10 +42,10 @@ TEST(RateAbilitiesTest, EachRatingReadsItsOwnBoxes) {
        &Ratings::ground},
       {{&AbilityValues::punch, &AbilityValues::kick, &AbilityValues::clinch}, &Ratings::striking},
       {{&AbilityValues::dodge, &AbilityValues::tdDef, &AbilityValues::subDef}, &Ratings::defense},
-      {{&AbilityValues::strenght, &AbilityValues::agility, &AbilityValues::stamina,
+      {{&AbilityValues::strength, &AbilityValues::agility, &AbilityValues::stamina,
         &AbilityValues::koRes, &AbilityValues::fortitude},
        &Ratings::fitness},
-      {{&AbilityValues::motivation, &AbilityValues::pace, &AbilityValues::agressivity},
+      {{&AbilityValues::motivation, &AbilityValues::pace, &AbilityValues::aggressiveness},
        &Ratings::mental},
   };
   for (const Case& c : cases) {

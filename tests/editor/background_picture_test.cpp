@@ -5,7 +5,7 @@
 
 #include "editor/background_picture.h"
 #include "core/file_errors.h"
-#include "files/jpeg_picture.h"
+#include "qt_adapters/jpeg_picture.h"
 #include "support/temp_folder.h"
 
 namespace beditor::test {

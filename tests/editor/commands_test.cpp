@@ -1,7 +1,7 @@
 #include "core/fighter_record.h"
 #include "editor_fixture.h"
 #include "core/file_access.h"
-#include "evaluation/tform2.h"
+#include "evaluation/evaluation_window.h"
 #include "support/refusing_files.h"
 #include "widgets/gradient_bar.h"
 
@@ -252,13 +252,13 @@ TEST_F(Commands, ClearAllEmptiesTheFormAndLeavesNothingBehind) {
 // The window hands its boxes over by field: a box given for another field's place would move
 // its value into another rating.
 TEST_F(Commands, EvaluateRatesEachAbilityBoxAsItsField) {
-  TForm2 evaluation(Form().Abilities(), Form().CaptionLines(), dialogs_, &Form());
+  EvaluationWindow evaluation(Form().Abilities(), Form().CaptionLines(), dialogs_, &Form());
   Form().SetEvaluationWindow(&evaluation);
   LoadAna();
   Button("CmdButton5")->Click();
   std::vector<int> fills;
-  for (const GradientBar* bar : {evaluation.gGround, evaluation.gStriking, evaluation.gDefense, evaluation.gFitness,
-                                 evaluation.gMental, evaluation.gOverall})
+  for (const GradientBar* bar : {evaluation.groundBar, evaluation.strikingBar, evaluation.defenseBar,
+                                 evaluation.fitnessBar, evaluation.mentalBar, evaluation.overallBar})
     fills.push_back(bar->Gradient.PercentFilling());
   // Ground (5+3+2+19)/4, striking (12+11+9)/3, defence (7+4+13)/3, fitness (10+8+14+18+15)/5,
   // mental (6+16+17)/3, overall their mean; each times 5.

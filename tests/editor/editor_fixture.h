@@ -10,7 +10,7 @@
 #include <QTest>
 #include <memory>
 
-#include "editor/tform1.h"
+#include "editor/editor_window.h"
 #include "core/line_list.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_folder.h"
@@ -24,12 +24,12 @@ class EditorTest : public ::testing::Test {
   EditorTest() : folder_(TempFolder::WithProgramFiles()) {}
 
   // Builds the window (running its creation steps) with these command-line words.
-  TForm1& Start(std::vector<std::string> words = {}) {
+  EditorWindow& Start(std::vector<std::string> words = {}) {
     words.insert(words.begin(), "beditor");
-    form_ = std::make_unique<TForm1>(folder_.Path(), ProgramArguments(folder_ / "beditor", words), dialogs_);
+    form_ = std::make_unique<EditorWindow>(folder_.Path(), ProgramArguments(folder_ / "beditor", words), dialogs_);
     return *form_;
   }
-  TForm1& StartShown(std::vector<std::string> words = {}) {
+  EditorWindow& StartShown(std::vector<std::string> words = {}) {
     Start(std::move(words)).ShowFirstTime();
     return *form_;
   }
@@ -42,7 +42,7 @@ class EditorTest : public ::testing::Test {
   }
   void Remove(const std::string& relative) { std::filesystem::remove_all(folder_ / relative); }
 
-  TForm1& Form() { return *form_; }
+  EditorWindow& Form() { return *form_; }
   QLineEdit* Edit(const char* name) { return Find<QLineEdit>(name); }
   StatSpinEdit* Spin(const char* name) { return Find<StatSpinEdit>(name); }
   QComboBox* Combo(const char* name) { return Find<QComboBox>(name); }
@@ -81,7 +81,7 @@ class EditorTest : public ::testing::Test {
 
   TempFolder folder_;
   FakeDialogs dialogs_;
-  std::unique_ptr<TForm1> form_;
+  std::unique_ptr<EditorWindow> form_;
 };
 
 // A complete fighter, line by line (36 lines).

@@ -1,5 +1,5 @@
 #include "editor_fixture.h"
-#include "evaluation/tform2.h"
+#include "evaluation/evaluation_window.h"
 
 namespace beditor::test {
 namespace {
@@ -9,7 +9,7 @@ using LanguageToggle = EditorTest;
 TEST_F(LanguageToggle, SwitchesTheCodeKeepingEveryOtherLine) {
   Write("Config.txt", "EN\r\nsecond line\r\n");
   StartShown();
-  Form().imIdiomaClick();
+  Form().ToggleLanguage();
   EXPECT_EQ(ReadBytes(folder_ / "Config.txt"), "ES\r\nsecond line\r\n");
   ASSERT_EQ(dialogs_.messages.size(), 1u);
   EXPECT_EQ(dialogs_.messages[0].text,
@@ -31,7 +31,7 @@ TEST_F(LanguageToggle, AnythingButENBecomesEN) {
   Write("es-estilo.txt", ReadBytes(folder_ / "ES-estilo.txt"));
   StartShown();
   ASSERT_TRUE(dialogs_.messages.empty());
-  Form().imIdiomaClick();
+  Form().ToggleLanguage();
   EXPECT_EQ(ReadBytes(folder_ / "Config.txt"), "EN\r\n");
 }
 
@@ -39,7 +39,7 @@ TEST_F(LanguageToggle, ListsMissingAfterAnEarlyStopGiveTheIndexErrorNotACrash) {
   Remove("Fondo6.jpg");
   StartShown();
   dialogs_.Clear();
-  TForm2 evaluation(Form().Abilities(), Form().CaptionLines(), dialogs_, &Form());
+  EvaluationWindow evaluation(Form().Abilities(), Form().CaptionLines(), dialogs_, &Form());
   Form().SetEvaluationWindow(&evaluation);
   Button("CmdButton1")->Click();
   Button("CmdButton5")->Click();

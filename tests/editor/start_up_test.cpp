@@ -184,7 +184,7 @@ TEST_F(StartUp, BoxesOfTheFirstShowingComeBeforeTheWindowIs) {
 // the error is shown and the window closes; only the mode goes unremembered.
 TEST_F(StartUp, UnwritableProgramFolderReportsTheModeAndClosesAnyway) {
   StartShown();
-  Form().btCambiarEditorClick();
+  Form().SwitchEditorMode();
 #ifndef _WIN32
   // Root writes into any folder, so there the mode file's place is taken by a folder instead.
   const bool root = geteuid() == 0;

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "files/dialogs.h"
+#include "qt_adapters/dialogs.h"
 #include "support/qt_printers.h"
 
 namespace beditor::test {

@@ -26,9 +26,9 @@ TEST_F(StatSpinTest, StartsAtOneWithItsFixedLook) {
   EXPECT_EQ(font.pixelSize(), 11);
   EXPECT_TRUE(font.bold());
   EXPECT_FALSE(fresh.CanUndo());
-  EXPECT_EQ(fresh.Tag(), 0);
-  fresh.SetTag(23);
-  EXPECT_EQ(fresh.Tag(), 23);
+  EXPECT_EQ(fresh.RecordLine(), 0);
+  fresh.SetRecordLine(23);
+  EXPECT_EQ(fresh.RecordLine(), 23);
 }
 
 TEST_F(StatSpinTest, EveryTextChangeByCodeIsCorrectedAndRealChangesReported) {

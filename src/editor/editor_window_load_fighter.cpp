@@ -3,11 +3,11 @@
 
 #include "core/fighter_record.h"
 #include "core/number_text.h"
-#include "editor/tform1.h"
+#include "editor/editor_window.h"
 
 namespace beditor {
 
-void TForm1::LoadFighter(const std::filesystem::path& path) {
+void EditorWindow::LoadFighter(const std::filesystem::path& path) {
   try {
     LineList file;
     file.LoadLines(path);

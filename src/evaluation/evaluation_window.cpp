@@ -1,13 +1,13 @@
-#include "evaluation/tform2.h"
+#include "evaluation/evaluation_window.h"
 
 #include <QScreen>
 #include <QShowEvent>
 #include <array>
 
-#include "files/error_box.h"
+#include "qt_adapters/error_box.h"
 #include "core/line_list.h"
 #include "core/number_text.h"
-#include "files/widget_text.h"
+#include "qt_adapters/widget_text.h"
 #include "resources/evaluation_layout.h"
 #include "widgets/gradient_bar.h"
 #include "widgets/stat_spin_edit.h"
@@ -25,8 +25,8 @@ int ValueOf(const StatSpinEdit* box) { return box ? box->IntegerValue() : 0; }
 
 }  // namespace
 
-TForm2::TForm2(const AbilityBoxes& boxes, const LineList& captionLines, Dialogs& dialogs,
-               QWidget* editorWindow)
+EvaluationWindow::EvaluationWindow(const AbilityBoxes& boxes, const LineList& captionLines,
+                                   Dialogs& dialogs, QWidget* editorWindow)
     : QWidget(editorWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                 Qt::WindowCloseButtonHint),
       boxes_(boxes),
@@ -45,7 +45,7 @@ TForm2::TForm2(const AbilityBoxes& boxes, const LineList& captionLines, Dialogs&
   setAttribute(Qt::WA_DeleteOnClose, false);
   setAttribute(Qt::WA_QuitOnClose, false);
 
-  GradientBar** const members[] = {&gGround, &gStriking, &gDefense, &gFitness, &gMental, &gOverall};
+  GradientBar** const members[] = {&groundBar, &strikingBar, &defenseBar, &fitnessBar, &mentalBar, &overallBar};
   for (std::size_t i = 0; i < evaluation_layout::kRatingBars.size(); ++i) {
     const auto& spec = evaluation_layout::kRatingBars[i];
     auto* bar = new GradientBar(this);
@@ -58,7 +58,7 @@ TForm2::TForm2(const AbilityBoxes& boxes, const LineList& captionLines, Dialogs&
   }
 }
 
-void TForm2::Open() {
+void EvaluationWindow::Open() {
   if (isVisible())
     raise();
   else
@@ -66,10 +66,10 @@ void TForm2::Open() {
   activateWindow();
 }
 
-void TForm2::showEvent(QShowEvent* event) {
+void EvaluationWindow::showEvent(QShowEvent* event) {
   // Only the program's own hidden-to-shown change counts, not a restore by the system.
   if (!event->spontaneous()) {
-    RunGuarded(dialogs_, [this] { FormShow(); });
+    RunGuarded(dialogs_, [this] { RateAndCaption(); });
     if (!placed_) {
       PlaceOverEditor();
       placed_ = true;
@@ -78,27 +78,27 @@ void TForm2::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
 }
 
-AbilityValues TForm2::ReadAbilities() const {
+AbilityValues EvaluationWindow::ReadAbilities() const {
   AbilityValues values;
   for (const AbilityValueMember& member : kAbilityValueMembers)
     values.*member.value = ValueOf(boxes_[record::AbilityIndex(member.field)]);
   return values;
 }
 
-void TForm2::ComputeRatings() {
+void EvaluationWindow::ComputeRatings() {
   const Ratings ratings = RateAbilities(ReadAbilities());
-  gGround->Gradient.SetPercentFilling(ratings.ground);
-  gStriking->Gradient.SetPercentFilling(ratings.striking);
-  gDefense->Gradient.SetPercentFilling(ratings.defense);
-  gFitness->Gradient.SetPercentFilling(ratings.fitness);
-  gMental->Gradient.SetPercentFilling(ratings.mental);
-  gOverall->Gradient.SetPercentFilling(ratings.overall);
+  groundBar->Gradient.SetPercentFilling(ratings.ground);
+  strikingBar->Gradient.SetPercentFilling(ratings.striking);
+  defenseBar->Gradient.SetPercentFilling(ratings.defense);
+  fitnessBar->Gradient.SetPercentFilling(ratings.fitness);
+  mentalBar->Gradient.SetPercentFilling(ratings.mental);
+  overallBar->Gradient.SetPercentFilling(ratings.overall);
 }
 
-void TForm2::FormShow() {
+void EvaluationWindow::RateAndCaption() {
   ComputeRatings();
   setWindowTitle(Windows1252ToQString(captionLines_.LineAt(evaluation_layout::kTitleLine)));
-  const std::array<GradientBar*, 6> bars = {gGround, gStriking, gDefense, gFitness, gMental, gOverall};
+  const std::array<GradientBar*, 6> bars = {groundBar, strikingBar, defenseBar, fitnessBar, mentalBar, overallBar};
   for (std::size_t i = 0; i < bars.size(); ++i) {
     const QString label =
         Windows1252ToQString(captionLines_.LineAt(evaluation_layout::kRatingBars[i].captionLine));
@@ -108,7 +108,7 @@ void TForm2::FormShow() {
   }
 }
 
-void TForm2::PlaceOverEditor() {
+void EvaluationWindow::PlaceOverEditor() {
   const QRect own = frameGeometry();
   QRect over;
   QRect desktop;

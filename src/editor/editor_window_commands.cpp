@@ -7,10 +7,10 @@
 #include "core/game_rules.h"
 #include "core/save_rules.h"
 #include "core/team_file.h"
-#include "editor/tform1.h"
-#include "evaluation/tform2.h"
+#include "editor/editor_window.h"
+#include "evaluation/evaluation_window.h"
 #include "core/file_access.h"
-#include "files/path_text.h"
+#include "qt_adapters/path_text.h"
 #include "resources/editor_layout.h"
 #include "widgets/gradient_button.h"
 
@@ -26,7 +26,7 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 
 }  // namespace
 
-void TForm1::CmdButton2Click() {
+void EditorWindow::OpenFighter() {
   FileDialogRequest request;
   request.title = QStringLiteral("Abrir luchador");
   request.folder = openFolder_;
@@ -39,7 +39,7 @@ void TForm1::CmdButton2Click() {
   LoadFighter(ToPath(answer->path));
 }
 
-void TForm1::CmdButton1Click() {
+void EditorWindow::SaveFighter() {
   using record::Field;
   const bool incomplete =
       std::ranges::any_of(record::kFieldsNeededToSave, [this](Field field) { return controls_.ShowsNothing(field); });
@@ -94,22 +94,20 @@ void TForm1::CmdButton1Click() {
   ClearAll();
 }
 
-void TForm1::ShowCaptionMessage(const layout::CaptionMessage& message) {
+void EditorWindow::ShowCaptionMessage(const layout::CaptionMessage& message) {
   // The text's line first: of a table too short for both, the error names that line.
   const QString text = Caption(message.textLine);
   const QString title = Caption(message.titleLine);
   dialogs_.ShowSystemMessage(text, title, kMessageOk | kMessageIconInformation);
 }
 
-void TForm1::CmdButton3Click() { close(); }
+void EditorWindow::ExitEditor() { close(); }
 
-void TForm1::CmdButton4Click() { ClearAll(); }
-
-void TForm1::CmdButton5Click() {
+void EditorWindow::ShowEvaluation() {
   if (evaluationWindow_) evaluationWindow_->Open();
 }
 
-void TForm1::ClearAll() {
+void EditorWindow::ClearAll() {
   loadedCategory_ = -1;
   controls_.Clear();
   // Nothing of the previous fighter that the form no longer shows may reach the next save.

@@ -1,9 +1,9 @@
 // The hidden language flag: switches the language code in Config.txt for the next start.
-#include "editor/tform1.h"
+#include "editor/editor_window.h"
 
 namespace beditor {
 
-void TForm1::imIdiomaClick() {
+void EditorWindow::ToggleLanguage() {
   if (configLines_.LineAt(0) != "EN") {
     configLines_.ReplaceLine(0, "EN");
     dialogs_.ShowSystemMessage(

@@ -7,7 +7,7 @@
 #include <QtTest/QTest>
 #include <memory>
 
-#include "evaluation/tform2.h"
+#include "evaluation/evaluation_window.h"
 #include "core/line_list.h"
 #include "support/fake_dialogs.h"
 #include "widgets/gradient_bar.h"
@@ -26,7 +26,7 @@ LineList CaptionTable(int lineCount) {
   return LineList(std::move(lines));
 }
 
-class TForm2Test : public ::testing::Test {
+class EvaluationWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     editor_ = std::make_unique<QWidget>();
@@ -38,7 +38,7 @@ class TForm2Test : public ::testing::Test {
 
   void MakeForm(int captionLines = 116) {
     captions_ = CaptionTable(captionLines);
-    form_ = new TForm2(Boxes(), captions_, dialogs_, editor_.get());
+    form_ = new EvaluationWindow(Boxes(), captions_, dialogs_, editor_.get());
   }
 
   AbilityBoxes Boxes() const {
@@ -67,18 +67,18 @@ class TForm2Test : public ::testing::Test {
     return captions;
   }
   std::vector<GradientBar*> Bars() const {
-    return {form_->gGround, form_->gStriking, form_->gDefense,
-            form_->gFitness, form_->gMental, form_->gOverall};
+    return {form_->groundBar, form_->strikingBar, form_->defenseBar,
+            form_->fitnessBar, form_->mentalBar, form_->overallBar};
   }
 
   std::unique_ptr<QWidget> editor_;
   std::array<StatSpinEdit*, 18> boxes_{};
   LineList captions_;
   test::FakeDialogs dialogs_;
-  TForm2* form_ = nullptr;  // owned by the editor window
+  EvaluationWindow* form_ = nullptr;  // owned by the editor window
 };
 
-TEST_F(TForm2Test, IsAHiddenBlackToolWindowWithSixBars) {
+TEST_F(EvaluationWindowTest, IsAHiddenBlackToolWindowWithSixBars) {
   MakeForm();
   EXPECT_FALSE(form_->isVisible());
   EXPECT_TRUE(form_->isWindow());
@@ -95,13 +95,13 @@ TEST_F(TForm2Test, IsAHiddenBlackToolWindowWithSixBars) {
     EXPECT_EQ(Bars()[i]->geometry(), QRect(9, tops[i], 276, 20)) << i;
     EXPECT_EQ(Bars()[i]->Caption(), designed[i]);
   }
-  EXPECT_EQ(form_->gOverall->Gradient.FromColor(), QColor(0, 128, 128));
-  EXPECT_EQ(form_->gOverall->Gradient.ToColor(), QColor(0, 255, 0));
-  EXPECT_EQ(form_->gMental->Gradient.FromColor(), QColor(255, 0, 0));
-  EXPECT_EQ(form_->gMental->Gradient.ToColor(), QColor(255, 255, 0));
+  EXPECT_EQ(form_->overallBar->Gradient.FromColor(), QColor(0, 128, 128));
+  EXPECT_EQ(form_->overallBar->Gradient.ToColor(), QColor(0, 255, 0));
+  EXPECT_EQ(form_->mentalBar->Gradient.FromColor(), QColor(255, 0, 0));
+  EXPECT_EQ(form_->mentalBar->Gradient.ToColor(), QColor(255, 255, 0));
 }
 
-TEST_F(TForm2Test, OpeningRatesTheBoxesAndCaptionsTheBars) {
+TEST_F(EvaluationWindowTest, OpeningRatesTheBoxesAndCaptionsTheBars) {
   MakeForm();
   EnterPrecisionFighter();
   // Boxes locked in the JEX editor still count.
@@ -118,7 +118,7 @@ TEST_F(TForm2Test, OpeningRatesTheBoxesAndCaptionsTheBars) {
   EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Evaluar"));
 }
 
-TEST_F(TForm2Test, AnOpenWindowDoesNotFollowEditsUntilReopened) {
+TEST_F(EvaluationWindowTest, AnOpenWindowDoesNotFollowEditsUntilReopened) {
   MakeForm();
   form_->Open();
   EXPECT_EQ(Fills(), (std::vector<int>{5, 5, 5, 5, 5, 5}));
@@ -126,17 +126,17 @@ TEST_F(TForm2Test, AnOpenWindowDoesNotFollowEditsUntilReopened) {
   spPunch()->SetValue(3);
   form_->Open();  // already open: only brought to the front
   EXPECT_EQ(Fills(), (std::vector<int>{5, 5, 5, 5, 5, 5}));
-  EXPECT_EQ(form_->gGround->Caption(), QStringLiteral("Ground 5%"));
+  EXPECT_EQ(form_->groundBar->Caption(), QStringLiteral("Ground 5%"));
 
   form_->close();
   EXPECT_FALSE(form_->isVisible());
   EXPECT_EQ(Fills(), (std::vector<int>{5, 5, 5, 5, 5, 5}));  // kept while hidden
   form_->Open();
   EXPECT_EQ(Fills(), (std::vector<int>{6, 8, 5, 5, 5, 6}));
-  EXPECT_EQ(form_->gStriking->Caption(), QStringLiteral("Striking 8%"));
+  EXPECT_EQ(form_->strikingBar->Caption(), QStringLiteral("Striking 8%"));
 }
 
-TEST_F(TForm2Test, ShortCaptionTableIsReportedAndTheWindowStillShows) {
+TEST_F(EvaluationWindowTest, ShortCaptionTableIsReportedAndTheWindowStillShows) {
   MakeForm(80);
   EnterPrecisionFighter();
   form_->Open();
@@ -150,7 +150,7 @@ TEST_F(TForm2Test, ShortCaptionTableIsReportedAndTheWindowStillShows) {
   EXPECT_EQ(Captions(), (QStringList{"Ground 72%", "Striking", "Defense", "Fitness", "Mental", "Overall"}));
 }
 
-TEST_F(TForm2Test, FirstShowingCentresOverTheEditorLaterOnesKeepThePlace) {
+TEST_F(EvaluationWindowTest, FirstShowingCentresOverTheEditorLaterOnesKeepThePlace) {
   MakeForm();
   form_->Open();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form_));
@@ -166,7 +166,7 @@ TEST_F(TForm2Test, FirstShowingCentresOverTheEditorLaterOnesKeepThePlace) {
   EXPECT_EQ(form_->frameGeometry().topLeft(), QPoint(30, 40));
 }
 
-TEST_F(TForm2Test, FirstPlaceIsKeptOnTheDesktop) {
+TEST_F(EvaluationWindowTest, FirstPlaceIsKeptOnTheDesktop) {
   editor_->move(-700, -300);
   MakeForm();
   form_->Open();

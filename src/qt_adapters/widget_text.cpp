@@ -1,4 +1,4 @@
-#include "files/widget_text.h"
+#include "qt_adapters/widget_text.h"
 
 #include "core/windows_1252.h"
 

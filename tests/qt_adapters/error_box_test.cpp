@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "files/error_box.h"
+#include "qt_adapters/error_box.h"
 #include "core/file_access.h"
 #include "core/file_errors.h"
 #include "support/fake_dialogs.h"

@@ -10,7 +10,7 @@
 #include "core/argument_splitter.h"
 #include "core/editor_mode.h"
 #include "core/fighter_layout.h"
-#include "files/dialogs.h"
+#include "qt_adapters/dialogs.h"
 #include "core/line_list.h"
 
 class QComboBox;
@@ -24,22 +24,22 @@ struct CaptionMessage;
 class CaptionLabel;
 class ClickableImage;
 class GradientButton;
-class TForm2;
+class EvaluationWindow;
 
-class TForm1 : public QWidget {
+class EditorWindow : public QWidget {
   Q_OBJECT
  public:
   // Builds the window from its program folder and runs its creation steps; every box they
   // raise is shown through `dialogs` before the window is.
-  TForm1(std::filesystem::path programFolder, ProgramArguments arguments, Dialogs& dialogs,
-         QWidget* parent = nullptr);
-  ~TForm1() override;
+  EditorWindow(std::filesystem::path programFolder, ProgramArguments arguments, Dialogs& dialogs,
+               QWidget* parent = nullptr);
+  ~EditorWindow() override;
 
   // The first showing: restores the editor mode, centres the window, shows it.
   void ShowFirstTime();
 
   // The evaluation window that "Evaluar" opens.
-  void SetEvaluationWindow(TForm2* window) { evaluationWindow_ = window; }
+  void SetEvaluationWindow(EvaluationWindow* window) { evaluationWindow_ = window; }
   AbilityBoxes Abilities() const;
   const LineList& CaptionLines() const { return captionLines_; }
 
@@ -53,14 +53,16 @@ class TForm1 : public QWidget {
   int EditorMode() const { return mode_.Number(); }
   record::Game Game() const { return mode_.EditedGame(); }
 
-  // The commands, as their buttons run them.
-  void CmdButton1Click();  // save
-  void CmdButton2Click();  // open
-  void CmdButton3Click();  // exit
-  void CmdButton4Click();  // clear all
-  void CmdButton5Click();  // evaluate
-  void btCambiarEditorClick();
-  void imIdiomaClick();
+  // The commands, as their buttons run them: each button's caption and (object name).
+  void SaveFighter();       // "Guardar Luchador" (CmdButton1)
+  void OpenFighter();       // "Cargar Luchador" (CmdButton2)
+  void ExitEditor();        // "Salir" (CmdButton3): closes the window
+  // "Limpiar todo" (CmdButton4), and after a save: empties every control and starts a fresh
+  // record.
+  void ClearAll();
+  void ShowEvaluation();    // "Evaluar" (CmdButton5): opens the evaluation window
+  void SwitchEditorMode();  // the mode button (btCambiarEditor): TAV <-> JEX
+  void ToggleLanguage();    // the hidden language flag (imIdioma)
 
   void LoadFighter(const std::filesystem::path& path);
 
@@ -75,14 +77,16 @@ class TForm1 : public QWidget {
   void BuildCommandButtons();
   void ConnectHandlers();
 
-  void FormCreate();
-  void FormShow();
-  void FormClose();
+  // Creation: the weight list, a fresh record, then the background, the captions, the teams
+  // and a fighter named on the command line, stopping at the first failure.
+  void SetUpFromProgramFolder();
+  // The first showing and the closing: the editor mode of EditorMode.txt.
+  void RestoreEditorMode();
+  void RememberEditorMode();
 
   void LoadBackground();
   void LoadLanguage();
   void LoadTeams();
-  void ClearAll();
   // Replaces the weight entries with a weight list file; reports a file it cannot read.
   void LoadWeightList(const char* fileName);
   void LoadListEntries(QComboBox* box, const std::filesystem::path& path);
@@ -101,7 +105,7 @@ class TForm1 : public QWidget {
   const std::filesystem::path programFolder_;
   const ProgramArguments arguments_;
   Dialogs& dialogs_;
-  TForm2* evaluationWindow_ = nullptr;
+  EvaluationWindow* evaluationWindow_ = nullptr;
 
   LineList fighterLines_;
   LineList captionLines_;
@@ -116,19 +120,19 @@ class TForm1 : public QWidget {
   QString saveFolder_;
   int saveFilterIndex_ = 0;
 
-  QLabel* imFondo = nullptr;
-  ClickableImage* imIdioma = nullptr;
-  CaptionLabel* lbPlayDirty = nullptr;
+  QLabel* backgroundImage_ = nullptr;        // imFondo
+  ClickableImage* languageFlag_ = nullptr;   // imIdioma
+  CaptionLabel* playsDirtyLabel_ = nullptr;  // lbPlayDirty
 
   // The control of each field of the record, built from the layout table.
   FieldControls controls_;
 
-  GradientButton* CmdButton1 = nullptr;
-  GradientButton* CmdButton2 = nullptr;
-  GradientButton* CmdButton3 = nullptr;
-  GradientButton* CmdButton4 = nullptr;
-  GradientButton* CmdButton5 = nullptr;
-  GradientButton* btCambiarEditor = nullptr;
+  GradientButton* saveButton_ = nullptr;
+  GradientButton* openButton_ = nullptr;
+  GradientButton* exitButton_ = nullptr;
+  GradientButton* clearAllButton_ = nullptr;
+  GradientButton* evaluateButton_ = nullptr;
+  GradientButton* modeButton_ = nullptr;
 
   // Caption-table line -> the control caption it sets, in table order.
   std::map<int, std::function<void(const QString&)>> captionSetters_;

@@ -1,7 +1,7 @@
 // File bytes as widget text and back.
 #include <gtest/gtest.h>
 
-#include "files/widget_text.h"
+#include "qt_adapters/widget_text.h"
 
 namespace beditor {
 namespace {

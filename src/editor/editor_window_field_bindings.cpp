@@ -1,5 +1,5 @@
 // Every control writes its own record line as soon as its content changes.
-#include "editor/tform1.h"
+#include "editor/editor_window.h"
 #include "widgets/stat_spin_edit.h"
 
 namespace beditor {
@@ -21,9 +21,9 @@ void ColourAbility(StatSpinEdit* box) {
 
 }  // namespace
 
-void TForm1::WriteLine(int line, const std::string& text) { fighterLines_.ReplaceLine(line, text); }
+void EditorWindow::WriteLine(int line, const std::string& text) { fighterLines_.ReplaceLine(line, text); }
 
-void TForm1::FieldChanged(const record::FieldLayout& field) {
+void EditorWindow::FieldChanged(const record::FieldLayout& field) {
   if (field.kind == record::FieldKind::Ability) ColourAbility(controls_.AbilityBox(field.field));
   WriteLine(field.line, controls_.StoredLine(field));
 }

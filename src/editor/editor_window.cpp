@@ -1,5 +1,5 @@
 // The editor window's controls: built from the layout table, in tab order.
-#include "editor/tform1.h"
+#include "editor/editor_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,9 +11,9 @@
 
 #include "core/fighter_record.h"
 #include "editor/single_line_edit.h"
-#include "evaluation/tform2.h"
-#include "files/error_box.h"
-#include "files/widget_text.h"
+#include "evaluation/evaluation_window.h"
+#include "qt_adapters/error_box.h"
+#include "qt_adapters/widget_text.h"
 #include "resources/editor_layout.h"
 #include "widgets/gradient_button.h"
 #include "widgets/stat_spin_edit.h"
@@ -35,8 +35,8 @@ Widget* BuiltChild(const QWidget* window, const char* name) {
 
 }  // namespace
 
-TForm1::TForm1(std::filesystem::path programFolder, ProgramArguments arguments, Dialogs& dialogs,
-               QWidget* parent)
+EditorWindow::EditorWindow(std::filesystem::path programFolder, ProgramArguments arguments,
+                           Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
@@ -45,12 +45,12 @@ TForm1::TForm1(std::filesystem::path programFolder, ProgramArguments arguments, 
       dialogs_(dialogs) {
   BuildControls();
   ConnectHandlers();
-  FormCreate();
+  SetUpFromProgramFolder();
 }
 
-TForm1::~TForm1() = default;
+EditorWindow::~EditorWindow() = default;
 
-void TForm1::BuildControls() {
+void EditorWindow::BuildControls() {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(Designed(layout::kWindowCaption));
   setAccessibleName(windowTitle());
@@ -63,28 +63,28 @@ void TForm1::BuildControls() {
   // Pick-only lists search by typed prefix; a pause this long starts a new search.
   QApplication::setKeyboardInputInterval(500);
 
-  imFondo = new QLabel(this);
-  imFondo->setObjectName(QStringLiteral("imFondo"));
-  imFondo->setGeometry(rect());
-  imFondo->setScaledContents(true);
-  imFondo->lower();
+  backgroundImage_ = new QLabel(this);
+  backgroundImage_->setObjectName(QStringLiteral("imFondo"));
+  backgroundImage_->setGeometry(rect());
+  backgroundImage_->setScaledContents(true);
+  backgroundImage_->lower();
 
   BuildTextBoxes();
   BuildAbilityBoxes();
   BuildChoiceBoxes();
   BuildCommandButtons();
 
-  imIdioma = new ClickableImage(this);
-  imIdioma->setObjectName(QString::fromLatin1(layout::kLanguageFlag.name));
-  imIdioma->setGeometry(layout::kLanguageFlag.left, layout::kLanguageFlag.top,
+  languageFlag_ = new ClickableImage(this);
+  languageFlag_->setObjectName(QString::fromLatin1(layout::kLanguageFlag.name));
+  languageFlag_->setGeometry(layout::kLanguageFlag.left, layout::kLanguageFlag.top,
                         layout::kLanguageFlag.width, layout::kLanguageFlag.height);
-  imIdioma->hide();
+  languageFlag_->hide();
 
-  lbPlayDirty = new CaptionLabel(Designed(layout::kPlayDirtyCaption), this);
-  lbPlayDirty->setObjectName(QString::fromLatin1(layout::kPlayDirtyLabel.name));
-  lbPlayDirty->move(layout::kPlayDirtyLabel.left, layout::kPlayDirtyLabel.top);
-  lbPlayDirty->hide();
-  captionSetters_[layout::kPlayDirtyCaptionLine] = [this](const QString& text) { lbPlayDirty->SetCaption(text); };
+  playsDirtyLabel_ = new CaptionLabel(Designed(layout::kPlayDirtyCaption), this);
+  playsDirtyLabel_->setObjectName(QString::fromLatin1(layout::kPlayDirtyLabel.name));
+  playsDirtyLabel_->move(layout::kPlayDirtyLabel.left, layout::kPlayDirtyLabel.top);
+  playsDirtyLabel_->hide();
+  captionSetters_[layout::kPlayDirtyCaptionLine] = [this](const QString& text) { playsDirtyLabel_->SetCaption(text); };
 
   // Keyboard order follows the layout's tab column.
   std::map<int, QWidget*> byTab;
@@ -98,7 +98,7 @@ void TForm1::BuildControls() {
   }
 }
 
-void TForm1::BuildTextBoxes() {
+void EditorWindow::BuildTextBoxes() {
   for (const auto& spec : layout::kTextBoxes) {
     auto* box = new SingleLineEdit(this);
     box->setObjectName(QString::fromLatin1(spec.name));
@@ -112,14 +112,14 @@ void TForm1::BuildTextBoxes() {
   }
 }
 
-void TForm1::BuildAbilityBoxes() {
+void EditorWindow::BuildAbilityBoxes() {
   static_assert(StatSpinEdit::MinValue == record::kLowestAbility && StatSpinEdit::MaxValue == record::kHighestAbility,
                 "the ability boxes show the range the fighter layout stores");
   for (const auto& spec : layout::kAbilityBoxes) {
     auto* box = new StatSpinEdit(this);
     box->setObjectName(QString::fromLatin1(spec.name));
     box->setGeometry(spec.left, spec.top, layout::kAbilityWidth, layout::kAbilityHeight);
-    box->SetTag(record::LineOf(spec.field));
+    box->SetRecordLine(record::LineOf(spec.field));
     auto* label = new CaptionLabel(Designed(spec.label), this);
     label->setObjectName(QString::fromLatin1(spec.labelName));
     label->move(spec.labelLeft, spec.labelTop);
@@ -129,7 +129,7 @@ void TForm1::BuildAbilityBoxes() {
   }
 }
 
-void TForm1::BuildChoiceBoxes() {
+void EditorWindow::BuildChoiceBoxes() {
   for (const auto& spec : layout::kChoiceBoxes) {
     auto* box = new QComboBox(this);
     box->setObjectName(QString::fromLatin1(spec.name));
@@ -158,9 +158,11 @@ void TForm1::BuildChoiceBoxes() {
     BuiltChild<QLabel>(this, labelName)->setCursor(Qt::PointingHandCursor);
 }
 
-void TForm1::BuildCommandButtons() {
-  GradientButton** const members[] = {&CmdButton4, &CmdButton2, &CmdButton1,
-                                      &CmdButton5, &CmdButton3, &btCambiarEditor};
+void EditorWindow::BuildCommandButtons() {
+  // In the layout's order, whose object names are CmdButton4, CmdButton2, CmdButton1,
+  // CmdButton5, CmdButton3 and btCambiarEditor.
+  GradientButton** const members[] = {&clearAllButton_, &openButton_, &saveButton_,
+                                      &evaluateButton_, &exitButton_, &modeButton_};
   const QFont font = TahomaFont(11, true);
   for (std::size_t i = 0; i < layout::kCommandButtons.size(); ++i) {
     const auto& spec = layout::kCommandButtons[i];
@@ -181,39 +183,39 @@ void TForm1::BuildCommandButtons() {
   }
 }
 
-void TForm1::ConnectHandlers() {
+void EditorWindow::ConnectHandlers() {
   controls_.OnChange(this, [this](const record::FieldLayout& field) { Guarded([&] { FieldChanged(field); }); });
 
-  CmdButton1->OnClick = [this](GradientButton*) { CmdButton1Click(); };
-  CmdButton2->OnClick = [this](GradientButton*) { CmdButton2Click(); };
-  CmdButton3->OnClick = [this](GradientButton*) { CmdButton3Click(); };
-  CmdButton4->OnClick = [this](GradientButton*) { CmdButton4Click(); };
-  CmdButton5->OnClick = [this](GradientButton*) { CmdButton5Click(); };
-  btCambiarEditor->OnClick = [this](GradientButton*) { btCambiarEditorClick(); };
-  imIdioma->OnClick = [this] { Guarded([&] { imIdiomaClick(); }); };
+  saveButton_->OnClick = [this](GradientButton*) { SaveFighter(); };
+  openButton_->OnClick = [this](GradientButton*) { OpenFighter(); };
+  exitButton_->OnClick = [this](GradientButton*) { ExitEditor(); };
+  clearAllButton_->OnClick = [this](GradientButton*) { ClearAll(); };
+  evaluateButton_->OnClick = [this](GradientButton*) { ShowEvaluation(); };
+  modeButton_->OnClick = [this](GradientButton*) { SwitchEditorMode(); };
+  languageFlag_->OnClick = [this] { Guarded([&] { ToggleLanguage(); }); };
 }
 
-AbilityBoxes TForm1::Abilities() const {
+AbilityBoxes EditorWindow::Abilities() const {
   AbilityBoxes boxes{};
   for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i] = controls_.AbilityBox(record::kAbilityFields[i]);
   return boxes;
 }
 
-void TForm1::Guarded(const std::function<void()>& body) { RunGuarded(dialogs_, body); }
+void EditorWindow::Guarded(const std::function<void()>& body) { RunGuarded(dialogs_, body); }
 
-QString TForm1::Caption(int line) const { return Windows1252ToQString(captionLines_.LineAt(line)); }
+QString EditorWindow::Caption(int line) const { return Windows1252ToQString(captionLines_.LineAt(line)); }
 
-std::filesystem::path TForm1::InProgramFolder(const std::filesystem::path& relative) const {
+std::filesystem::path EditorWindow::InProgramFolder(const std::filesystem::path& relative) const {
   return programFolder_ / relative;
 }
 
-void TForm1::ShowFirstTime() {
-  Guarded([this] { FormShow(); });
+void EditorWindow::ShowFirstTime() {
+  Guarded([this] { RestoreEditorMode(); });
   CentreOnDesktop();
   show();
 }
 
-void TForm1::CentreOnDesktop() {
+void EditorWindow::CentreOnDesktop() {
   const QScreen* desktop = screen() ? screen() : QGuiApplication::primaryScreen();
   if (!desktop) return;
   const QRect area = desktop->geometry();
@@ -223,10 +225,10 @@ void TForm1::CentreOnDesktop() {
   move(area.left() + left, area.top() + top);
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void EditorWindow::closeEvent(QCloseEvent* event) {
   // A mode that cannot be stored (a program folder the user may not write, as under Program
   // Files) is reported, and the window closes all the same: only the mode goes unremembered.
-  Guarded([this] { FormClose(); });
+  Guarded([this] { RememberEditorMode(); });
   event->accept();
 }
 

@@ -1,4 +1,4 @@
-#include "files/jpeg_picture.h"
+#include "qt_adapters/jpeg_picture.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -11,11 +11,11 @@
 #include "core/number_text.h"
 #include "core/program_folder_lists.h"
 #include "editor/background_picture.h"
+#include "editor/editor_window.h"
 #include "editor/team_names.h"
-#include "editor/tform1.h"
-#include "files/error_box.h"
-#include "files/path_text.h"
-#include "files/widget_text.h"
+#include "qt_adapters/error_box.h"
+#include "qt_adapters/path_text.h"
+#include "qt_adapters/widget_text.h"
 
 namespace beditor {
 namespace {
@@ -32,7 +32,7 @@ std::filesystem::path FighterPathFromCommandLine(const std::filesystem::path& pr
 
 }  // namespace
 
-void TForm1::FormCreate() {
+void EditorWindow::SetUpFromProgramFolder() {
   fighterLines_ = LineList();
   LoadWeightList("TAV Weights.txt");
   loadedCategory_ = -1;
@@ -54,22 +54,22 @@ void TForm1::FormCreate() {
   });
 }
 
-void TForm1::FormShow() {
+void EditorWindow::RestoreEditorMode() {
   // The window was built as the TAV editor; the switch makes it the JEX editor.
   const record::EditorMode remembered(ReadEditorModeNumber(programFolder_));
   if (remembered.EditedGame() == record::Game::JEX)
-    btCambiarEditorClick();
+    SwitchEditorMode();
   else
     mode_ = remembered;
 }
 
-void TForm1::FormClose() { WriteEditorModeNumber(programFolder_, mode_.Number()); }
+void EditorWindow::RememberEditorMode() { WriteEditorModeNumber(programFolder_, mode_.Number()); }
 
-void TForm1::LoadBackground() {
-  imFondo->setPixmap(QPixmap::fromImage(TakeBackground(programFolder_)));
+void EditorWindow::LoadBackground() {
+  backgroundImage_->setPixmap(QPixmap::fromImage(TakeBackground(programFolder_)));
 }
 
-void TForm1::LoadListEntries(QComboBox* box, const std::filesystem::path& path) {
+void EditorWindow::LoadListEntries(QComboBox* box, const std::filesystem::path& path) {
   LineList lines;
   lines.LoadLines(path);
   box->clear();
@@ -80,7 +80,7 @@ void TForm1::LoadListEntries(QComboBox* box, const std::filesystem::path& path) 
   box->setCurrentIndex(-1);
 }
 
-void TForm1::LoadWeightList(const char* fileName) {
+void EditorWindow::LoadWeightList(const char* fileName) {
   try {
     LoadListEntries(controls_.ListBox(record::Field::Category), InProgramFolder(fileName));
   } catch (...) {
@@ -88,7 +88,7 @@ void TForm1::LoadWeightList(const char* fileName) {
   }
 }
 
-void TForm1::LoadLanguage() {
+void EditorWindow::LoadLanguage() {
   configLines_.LoadLines(InProgramFolder(kConfigFileName));
   const std::string code = LanguageCode(configLines_);
   captionLines_.LoadLines(CaptionTablePath(programFolder_, code));
@@ -96,7 +96,7 @@ void TForm1::LoadLanguage() {
   LoadListEntries(controls_.ListBox(record::Field::FightStyle), StyleListPath(programFolder_, code));
 }
 
-void TForm1::LoadTeams() {
+void EditorWindow::LoadTeams() {
   const QStringList teams = TeamNames(InProgramFolder("Team"));
   QComboBox* team = controls_.ListBox(record::Field::Team);
   team->clear();

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/file_errors.h"
-#include "files/dialogs.h"
+#include "qt_adapters/dialogs.h"
 
 namespace beditor {
 

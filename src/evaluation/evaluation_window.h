@@ -13,14 +13,14 @@ class Dialogs;
 class GradientBar;
 class LineList;
 
-class TForm2 : public QWidget {
+class EvaluationWindow : public QWidget {
   Q_OBJECT
 
  public:
   // A tool window above `editorWindow`, closed with it; it starts hidden. The boxes and the
   // caption table are read, never changed, and must outlive the window.
-  TForm2(const AbilityBoxes& boxes, const LineList& captionLines, Dialogs& dialogs,
-         QWidget* editorWindow);
+  EvaluationWindow(const AbilityBoxes& boxes, const LineList& captionLines, Dialogs& dialogs,
+                   QWidget* editorWindow);
 
   // Shows the window and brings it to the front; an open window is only brought forward.
   void Open();
@@ -28,18 +28,21 @@ class TForm2 : public QWidget {
   // Sets the fill of the six bars from the ability boxes.
   void ComputeRatings();
 
-  GradientBar* gGround = nullptr;
-  GradientBar* gStriking = nullptr;
-  GradientBar* gDefense = nullptr;
-  GradientBar* gFitness = nullptr;
-  GradientBar* gMental = nullptr;
-  GradientBar* gOverall = nullptr;
+  // The six rating bars (gGround .. gOverall), in the order the ratings are written.
+  GradientBar* groundBar = nullptr;
+  GradientBar* strikingBar = nullptr;
+  GradientBar* defenseBar = nullptr;
+  GradientBar* fitnessBar = nullptr;
+  GradientBar* mentalBar = nullptr;
+  GradientBar* overallBar = nullptr;
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  void FormShow();
+  // At each showing: the ratings, then the title and the bars' captions from the caption
+  // table, each bar's with its percent.
+  void RateAndCaption();
   void PlaceOverEditor();
   AbilityValues ReadAbilities() const;
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "core/game_rules.h"
-#include "editor/tform1.h"
+#include "editor/editor_window.h"
 #include "widgets/gradient_button.h"
 
 namespace beditor {
@@ -15,17 +15,17 @@ QString ModeButtonCaption(record::Game game) {
 
 }  // namespace
 
-void TForm1::btCambiarEditorClick() {
+void EditorWindow::SwitchEditorMode() {
   mode_ = mode_.Switched();
   const record::Game game = mode_.EditedGame();
   if (game == record::Game::TAV) {
-    btCambiarEditor->SetCaption(ModeButtonCaption(game));
+    modeButton_->SetCaption(ModeButtonCaption(game));
     LoadWeightList(record::WeightListFileName(game));
     for (const record::Field field : record::kFieldsJexLacks) controls_.Control(field)->setEnabled(true);
     return;
   }
   LoadWeightList(record::WeightListFileName(game));
-  btCambiarEditor->SetCaption(ModeButtonCaption(game));
+  modeButton_->SetCaption(ModeButtonCaption(game));
   for (const record::Field field : record::kFieldsJexLacks) {
     controls_.Control(field)->setEnabled(false);
     // Shown as a load shows a line: the identifier box tells of its new text, the list does not.

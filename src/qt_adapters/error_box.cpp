@@ -1,4 +1,4 @@
-#include "files/error_box.h"
+#include "qt_adapters/error_box.h"
 
 #include <new>
 
