@@ -158,7 +158,7 @@ TEST_F(RosterWindowTest, TheNameOrEnterOpensTheFighterInTheEditorAndTheRowIsRead
   QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, at);
   QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, at);
   ASSERT_EQ(launched_.size(), 1u);
-  EXPECT_TRUE(launched_[0].program.endsWith("beditor")) << launched_[0].program.toStdString();
+  EXPECT_EQ(QFileInfo(launched_[0].program).baseName(), "beditor") << launched_[0].program.toStdString();
   EXPECT_EQ(launched_[0].arguments, QStringList{"LW\\Ignacio Brevanza.txt"});
   EXPECT_EQ(launched_[0].folder, QString::fromStdString(folder_.Path().string()));
 
