@@ -58,4 +58,10 @@ roster::test::RunResult ImportCsv(const std::filesystem::path& folder, const std
   return result;
 }
 
+void ReplaceFirstLine(const std::filesystem::path& file, std::string_view line) {
+  const std::string bytes = ReadBytes(file);
+  const auto end = bytes.find("\r\n");
+  WriteBytes(file, std::string(line) + (end == std::string::npos ? std::string() : bytes.substr(end)));
+}
+
 }  // namespace beditor::test

@@ -33,4 +33,7 @@ std::string EditedExport(const std::filesystem::path& folder, const std::vector<
 roster::test::RunResult ImportCsv(const std::filesystem::path& folder, const std::string& csv,
                                   const std::vector<std::string>& options = {});
 
+// Puts `line` in place of the file's first line (punches), as another program's save would.
+void ReplaceFirstLine(const std::filesystem::path& file, std::string_view line);
+
 }  // namespace beditor::test

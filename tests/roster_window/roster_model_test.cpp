@@ -197,9 +197,7 @@ TEST(RosterModel, ReloadReadsARowChangedOnDisk) {
   const int row = RowOf(*model, "FW/Ana Ribeiro.txt");
   EXPECT_FALSE(model->ReloadRow(row));
   const auto path = folder / "Fighters/FW/Ana Ribeiro.txt";
-  std::string bytes = ReadBytes(path);
-  bytes.replace(0, bytes.find('\r'), "7");
-  WriteBytes(path, bytes);
+  ReplaceFirstLine(path, "7");
   EXPECT_TRUE(model->ReloadRow(row));
   EXPECT_EQ(Cell(*model, "FW/Ana Ribeiro.txt", "punches"), "7");
 }

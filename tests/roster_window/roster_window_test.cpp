@@ -169,9 +169,7 @@ TEST_F(RosterWindowTest, TheNameOrEnterOpensTheFighterInTheEditorAndTheRowIsRead
 
   // The editor saves the fighter; the window is active again.
   const auto path = folder_ / "Fighters/SHW/Big Tom.txt";
-  std::string bytes = ReadBytes(path);
-  bytes.replace(0, bytes.find('\r'), "2");
-  WriteBytes(path, bytes);
+  ReplaceFirstLine(path, "2");
   QEvent activation(QEvent::ActivationChange);
   window_->activateWindow();
   QTRY_VERIFY(window_->isActiveWindow());
