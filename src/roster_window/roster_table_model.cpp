@@ -95,13 +95,21 @@ RosterTableModel::Row RosterTableModel::ReadRow(roster::FighterFile file) {
     row.view.reset();
     row.findings = {{1, true, error.what()}};
   }
-  Rate(row);
+  ForgetRatings(row);
   return row;
 }
 
-void RosterTableModel::Rate(Row& row) {
+void RosterTableModel::ForgetRatings(Row& row) {
   row.ratings.reset();
   row.rated = false;
+}
+
+std::optional<std::string> RosterTableModel::BytesOnDisk(const roster::FighterFile& file) const {
+  try {
+    return ReadWholeFile(roster::PathOf(*context_, file));
+  } catch (const BEditorError&) {
+    return std::nullopt;
+  }
 }
 
 const std::optional<std::array<int, 6>>& RosterTableModel::RatingsOf(const Row& row) const {
@@ -335,7 +343,7 @@ void RosterTableModel::ApplyEdit(int rowIndex, std::size_t field, const std::opt
       lines[record::kFields[editedField].line] = std::move(*line);
   }
   row.view->Load(lines.empty() ? row.original : roster::ReplaceLinesKeepingBytes(row.original, lines));
-  Rate(row);
+  ForgetRatings(row);
   emit dataChanged(index(rowIndex, 0), index(rowIndex, kColumnCount - 1));
 }
 
@@ -365,13 +373,7 @@ RosterTableModel::SaveResult RosterTableModel::Save() {
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     Row& row = rows_[i];
     if (row.edits.empty()) continue;
-    std::string onDisk;
-    try {
-      onDisk = ReadWholeFile(roster::PathOf(*context_, row.file));
-    } catch (const BEditorError&) {
-      onDisk.clear();
-    }
-    if (onDisk != row.original) {
+    if (BytesOnDisk(row.file).value_or(std::string()) != row.original) {
       changedOnDisk << Text(row.file.Display());
       continue;
     }
@@ -423,19 +425,17 @@ RosterTableModel::SaveResult RosterTableModel::Save() {
   bool wroteAll = code == roster::kExitDone && changedOnDisk.isEmpty();
   for (const roster::RowPlan& planned : plan.rows) {
     Row& row = rows_[static_cast<std::size_t>(rowOfCsvRow.at(planned.row))];
-    std::string written;
-    try {
-      written = ReadWholeFile(roster::PathOf(*context_, planned.target));
-    } catch (const BEditorError&) {
+    auto written = BytesOnDisk(planned.target);
+    if (!written) {
       wroteAll = false;
       continue;
     }
-    if (written != planned.bytes) continue;
+    if (*written != planned.bytes) continue;
     row.file = planned.target;
-    row.original = std::move(written);
+    row.original = std::move(*written);
     row.edits.clear();
     row.view->Load(row.original);
-    Rate(row);
+    ForgetRatings(row);
   }
   // Rows whose edits came to nothing on the file.
   for (auto& row : rows_) {
@@ -445,7 +445,7 @@ RosterTableModel::SaveResult RosterTableModel::Save() {
     if (code == roster::kExitDone) {
       row.edits.clear();
       row.view->Load(row.original);
-      Rate(row);
+      ForgetRatings(row);
     }
   }
   undo_.clear();
@@ -460,17 +460,13 @@ RosterTableModel::SaveResult RosterTableModel::Save() {
 bool RosterTableModel::ReloadRow(int rowIndex) {
   Row& row = rows_[static_cast<std::size_t>(rowIndex)];
   if (!row.edits.empty()) return false;
-  std::string bytes;
-  try {
-    bytes = ReadWholeFile(roster::PathOf(*context_, row.file));
-  } catch (const BEditorError&) {
-    return false;  // gone or unreadable: the row stays as it was read
-  }
-  if (row.view && bytes == row.original) return false;
-  row.original = std::move(bytes);
+  auto bytes = BytesOnDisk(row.file);
+  if (!bytes) return false;  // gone or unreadable: the row stays as it was read
+  if (row.view && *bytes == row.original) return false;
+  row.original = std::move(*bytes);
   if (!row.view) row.view = std::make_unique<roster::FighterView>();
   row.view->Load(row.original);
-  Rate(row);
+  ForgetRatings(row);
   RecheckAll();
   return true;
 }

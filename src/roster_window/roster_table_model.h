@@ -123,7 +123,10 @@ class RosterTableModel : public QAbstractTableModel {
 
   bool Edit(const QModelIndex& index, const QVariant& value, int role);
   Row ReadRow(roster::FighterFile file);
-  void Rate(Row& row);
+  // Marks the row's ratings as out of date: they are worked out again when next asked for.
+  void ForgetRatings(Row& row);
+  // The file's bytes as they are on disk now; none when it is gone or cannot be read.
+  std::optional<std::string> BytesOnDisk(const roster::FighterFile& file) const;
   const std::optional<std::array<int, 6>>& RatingsOf(const Row& row) const;
   void RecheckAll();
   // The findings of a cell: those on its field's line, or for the file column every one.
