@@ -35,6 +35,17 @@ wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
 # then starts in a fraction of a second. The first program run makes the prefix.
 "$wineserver" -k 2>/dev/null || true
 "$wineserver" -p
-trap '"$wineserver" -k 2>/dev/null || true' EXIT
+trap 'exec 9>&- 2>/dev/null; "$wineserver" -k 2>/dev/null || true' EXIT
 "$root/scripts/wine_run.sh" cmd /c exit >/dev/null 2>&1 || true
+# Wine's own background processes (services, the desktop) start with the first Windows
+# program of a session and stop some time after the last one; started by a test, they keep
+# its output open, and CTest waits for them (a test or a test listing then took 30 s, or ran
+# into its timeout). So one program that waits for input runs through the whole run, and
+# they stay up, started with no test's output: a command prompt reading from a pipe that this
+# script holds open until it ends.
+keep_alive=$(mktemp -u)
+mkfifo "$keep_alive"
+"$root/scripts/wine_run.sh" cmd <"$keep_alive" >/dev/null 2>&1 &
+exec 9>"$keep_alive"
+rm "$keep_alive"
 (cd "$build" && ctest --output-on-failure --parallel "$jobs")
