@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/file_access.h"
+#include "core/file_errors.h"
 #include "core/line_list.h"
 #include "core/path_utf8.h"
 #include "core/team_file_name.h"
@@ -19,6 +20,16 @@ std::optional<std::filesystem::path> MissingTeamFile(const std::filesystem::path
   auto path = TeamFilePath(programFolder, team);
   if (path && IsExistingFile(*path)) path.reset();
   return path;
+}
+
+void ForEachTeamName(const std::filesystem::path& teamFolder, const std::function<void(NativeName team)>& each) {
+  static constexpr std::string_view kEnding = ".txt";
+  try {
+    ForEachNameEndingIn(teamFolder, kEnding,
+                        [&each](NativeName name) { each(name.substr(0, name.size() - kEnding.size())); });
+  } catch (const FolderListError&) {
+    // The box shows the teams there are; the editor opens either way.
+  }
 }
 
 void WriteNewTeamFile(const std::filesystem::path& path) { LineList({"0", "0", "0"}).SaveLines(path); }

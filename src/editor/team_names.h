@@ -5,9 +5,9 @@
 
 namespace beditor {
 
-// Every entry of the Team folder whose name matches "*.txt", folders and hidden entries
-// included, in the order the system lists them, each without its last four characters.
-// A missing folder gives no names.
+// The team of every file of the Team folder (ForEachTeamName: a name ending in ".txt" in any
+// case, folders and hidden entries included), in the order the system lists them. A missing
+// folder gives no names.
 QStringList TeamNames(const std::filesystem::path& teamFolder);
 
 }  // namespace beditor
