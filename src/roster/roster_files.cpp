@@ -62,7 +62,10 @@ RosterFiles ListRoster(const RosterContext& context) {
   // The mode's category folders first, in the order of its weight list.
   std::vector<std::string> folders;
   for (const char* category : record::CategoryFolders(context.game)) {
-    if (std::filesystem::is_directory(fighters / category, error)) folders.emplace_back(category);
+    const auto status = std::filesystem::status(fighters / category, error);
+    // Zip tools and copies drop empty folders: a category without one has no fighters.
+    if (status.type() == std::filesystem::file_type::not_found) continue;
+    if (std::filesystem::is_directory(status)) folders.emplace_back(category);
     if (error) roster.unlisted.push_back(Unlisted(std::string("Fighters/") + category, fighters / category, error));
   }
   std::vector<std::string> others;

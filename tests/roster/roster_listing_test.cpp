@@ -40,6 +40,21 @@ TEST(RosterListing, TakesNamesEndingInTxtInAnyCaseOnly) {
   EXPECT_EQ(inShw, (std::vector<std::string>{"SHW/Big Tom.txt", "SHW/Mixed.Txt", "SHW/Upper.TXT"}));
 }
 
+// Zip tools and copies drop empty folders: a category folder that is not there is an empty
+// category, not a folder that could not be listed.
+TEST(RosterListing, AMissingCategoryFolderIsAnEmptyCategory) {
+  const TempFolder folder = CopyOfFixture();
+  std::filesystem::remove_all(folder / "Fighters/MW");
+  const RunResult check = RunTool(folder.Path(), {"check"});
+  EXPECT_EQ(check.out.find("Fighters/MW"), std::string::npos) << check.out;
+  EXPECT_NE(check.out.find("11 files checked: "), std::string::npos) << check.out;
+  const RunResult exported = RunTool(folder.Path(), {"export"});
+  EXPECT_EQ(exported.code, 0) << exported.err;
+  EXPECT_EQ(exported.err, "");
+  const RunResult rated = RunTool(folder.Path(), {"rate"});
+  EXPECT_EQ(rated.err.find("Fighters/MW"), std::string::npos) << rated.err;
+}
+
 #ifndef _WIN32
 // A category folder that cannot be listed leaves its fighters out: check, export and rate say
 // so, naming the folder, and fail; the other folders are still done.
