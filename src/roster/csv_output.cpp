@@ -17,7 +17,12 @@ CsvOutput::CsvOutput(const RosterContext& context, const std::string& fileName)
 void CsvOutput::Finish() {
   if (file_) {
     if (!*file_) throw BEditorError("cannot write \"" + fileName_ + "\"");
-    ReplaceFileContents(PathFromUtf8(fileName_), file_->view());
+    try {
+      ReplaceFileContents(PathFromUtf8(fileName_), file_->view());
+    } catch (const BEditorError& error) {
+      // The system's words alone ("Stream write error") do not say which file.
+      throw BEditorError(fileName_ + ": " + error.what());
+    }
     return;
   }
   out_.flush();

@@ -4,6 +4,7 @@
 #include "roster/choice_lists.h"
 #include "roster/csv_output.h"
 #include "roster/fighter_view.h"
+#include "roster/formula_guard.h"
 #include "roster/progress_line.h"
 #include "roster/roster_columns.h"
 #include "roster/roster_files.h"
@@ -36,8 +37,14 @@ int RunExport(const RosterContext& context, const ExportOptions& options) {
       ++unreadable;
       continue;
     }
-    writer.Cell(files[i].cell);
-    for (const std::string_view cell : ExportCellViews(fighter, lists, converted)) writer.Cell(cell);
+    // A folder of the user's own may begin with anything.
+    writer.Cell(GuardedCell(files[i].cell));
+    for (const std::string_view cell : ExportCellViews(fighter, lists, converted)) {
+      if (NeedsFormulaGuard(cell))
+        writer.Cell(GuardedCell(cell));
+      else
+        writer.Cell(cell);
+    }
     if (const auto ratings = RatingsOf(fighter)) {
       for (int value : RatingValues(*ratings)) writer.Cell(value);
     } else {

@@ -76,8 +76,4 @@ int ShownAbility(std::int32_t stored);
 constexpr std::array<const char*, 6> kRatingNames = {"Ground", "Striking", "Defense", "Fitness", "Mental", "Overall"};
 std::array<int, 6> RatingValues(const Ratings& ratings);
 
-// The Windows-1252 line a CSV cell stands for, or the reason it is refused (`refusal`).
-std::optional<std::string> CellToLine(const record::FieldLayout& field, std::string_view cell,
-                                      const ChoiceLists& lists, record::Game game, std::string* refusal);
-
 }  // namespace beditor::roster

@@ -6,6 +6,7 @@
 #include "core/file_errors.h"
 #include "core/path_utf8.h"
 #include "core/team_file.h"
+#include "roster/import_csv.h"
 #include "roster/import_plan.h"
 #include "roster/progress_line.h"
 
@@ -149,11 +150,17 @@ int RunImport(const RosterContext& context, const ImportOptions& options) {
     context.err << "error: " << error.what() << '\n';
     return kExitProblems;
   }
-  const ImportPlan plan = PlanImport(context, bytes, options.csvFile);
-  if (!plan.refusals.empty()) {
-    for (const std::string& refusal : plan.refusals) context.err << refusal << '\n';
-    context.err << "import refused (" << plan.refusals.size()
-                << (plan.refusals.size() == 1 ? " problem" : " problems") << "): nothing was written\n";
+  const ImportCsv csv = ReadImportCsv(bytes, options.csvFile);
+  std::vector<std::string> refusals = csv.refusals;
+  ImportPlan plan;
+  if (refusals.empty()) {
+    plan = PlanImport(context, csv.rows);
+    for (const Refusal& refusal : plan.refusals) refusals.push_back(CsvRefusalLine(csv, options.csvFile, refusal));
+  }
+  if (!refusals.empty()) {
+    for (const std::string& refusal : refusals) context.err << refusal << '\n';
+    context.err << "import refused (" << refusals.size() << (refusals.size() == 1 ? " problem" : " problems")
+                << "): nothing was written\n";
     return kExitProblems;
   }
   if (options.dryRun) {

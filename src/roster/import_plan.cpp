@@ -3,11 +3,9 @@
 #include <map>
 #include <optional>
 
-#include "core/csv.h"
 #include "core/fighter_record.h"
 #include "core/file_access.h"
 #include "core/game_rules.h"
-#include "core/number_text.h"
 #include "core/path_utf8.h"
 #include "core/save_rules.h"
 #include "core/team_file_name.h"
@@ -16,16 +14,12 @@
 #include "roster/choice_lists.h"
 #include "roster/fighter_view.h"
 #include "roster/line_splice.h"
-#include "roster/quoted_text.h"
-#include "roster/roster_columns.h"
 
 namespace beditor::roster {
 namespace {
 
 using record::Field;
 using record::FieldLayout;
-
-constexpr int kAbsent = -1;
 
 // A file cell with "/" between folders, or nothing when it would lead out of Fighters/.
 std::optional<std::string> InsideFighters(std::string cell) {
@@ -44,145 +38,108 @@ std::optional<std::string> InsideFighters(std::string cell) {
 
 class Planner {
  public:
-  Planner(const RosterContext& context, std::string_view csvName)
-      : context_(context), csvName_(csvName), lists_(ChoiceLists::Read(context)), reader_(context) {}
+  explicit Planner(const RosterContext& context)
+      : context_(context), lists_(ChoiceLists::Read(context)), reader_(context) {}
 
-  ImportPlan Plan(std::string_view csvBytes) {
-    CsvTable table;
-    try {
-      table = ReadCsvFile(csvBytes, csvName_);
-    } catch (const CsvFormatError& error) {
-      plan_.refusals.push_back(error.what());
-      return std::move(plan_);
+  ImportPlan Plan(const std::vector<ImportRow>& rows) {
+    for (const ImportRow& row : rows) {
+      if (row.file.empty())
+        PlanCreate(row);
+      else
+        PlanEdit(row);
     }
-    if (table.records.empty()) {
-      Refuse(1, 1, "the file is empty: its first row names the columns");
-      return std::move(plan_);
-    }
-    if (!ReadHeader(table.records.front())) return std::move(plan_);
-    for (std::size_t i = 1; i < table.records.size(); ++i) PlanRow(table.records[i]);
     return std::move(plan_);
   }
 
  private:
-  void Refuse(int row, int column, const std::string& message) {
-    plan_.refusals.push_back(std::string(csvName_) + ":" + std::to_string(row) + ":" + std::to_string(column) + ": " +
-                             message);
+  void Refuse(Refusal refusal, int row) {
+    refusal.row = row;
+    plan_.refusals.push_back(std::move(refusal));
   }
-
-  bool ReadHeader(const CsvRecord& header) {
-    fieldColumns_.fill(kAbsent);
-    std::map<std::string, int*> known = {{kFileColumn, &fileColumn_}};
-    for (std::size_t i = 0; i < record::kFields.size(); ++i) known[record::kFields[i].column] = &fieldColumns_[i];
-    bool good = true;
-    for (std::size_t column = 0; column < header.cells.size(); ++column) {
-      const auto found = known.find(header.cells[column]);
-      if (found == known.end()) continue;  // ratings and columns of the user's own
-      if (*found->second != kAbsent) {
-        Refuse(1, static_cast<int>(column) + 1, "the column " + Quoted(found->first) + " appears twice");
-        good = false;
-      }
-      *found->second = static_cast<int>(column);
-    }
-    if (fileColumn_ == kAbsent) {
-      Refuse(1, 1, "the required column \"file\" is missing");
-      good = false;
-    }
-    return good;
-  }
-
-  static const std::string& Cell(const CsvRecord& record, int column) {
-    static const std::string kEmpty;
-    return column >= 0 && static_cast<std::size_t>(column) < record.cells.size()
-               ? record.cells[static_cast<std::size_t>(column)]
-               : kEmpty;
+  void RefuseFile(int row, RefusalKind kind, std::string value = {}) {
+    Refusal refusal;
+    refusal.kind = kind;
+    refusal.value = std::move(value);
+    Refuse(std::move(refusal), row);
   }
 
   // Each file may be named, moved to or created by one row only.
-  bool Claim(const FighterFile& file, int row, int column) {
+  bool Claim(const FighterFile& file, int row) {
     const auto [first, added] = claimed_.try_emplace(file.cell, row);
-    if (!added) Refuse(row, column, Quoted(file.cell) + " is also named by row " + std::to_string(first->second));
+    if (!added) {
+      Refusal refusal;
+      refusal.kind = RefusalKind::NamedTwice;
+      refusal.value = file.cell;
+      refusal.otherRow = first->second;
+      Refuse(std::move(refusal), row);
+    }
     return added;
   }
 
-  void PlanRow(const CsvRecord& record) {
-    bool blank = true;
-    for (const auto& cell : record.cells) blank = blank && cell.empty();
-    if (blank) return;  // spreadsheets leave empty rows at the end
-    const std::string& fileCell = Cell(record, fileColumn_);
-    if (fileCell.empty())
-      PlanCreate(record);
-    else
-      PlanEdit(record, fileCell);
+  // A file the import would make: no other row's, and not there yet.
+  bool ClaimNew(const FighterFile& file, int row) {
+    if (IsExistingFile(PathOf(context_, file))) {
+      RefuseFile(row, RefusalKind::AlreadyExists, file.Display());
+      return false;
+    }
+    return Claim(file, row);
   }
 
-  // The line a changed cell stands for; refuses it otherwise.
-  std::optional<std::string> LineOf(const CsvRecord& record, std::size_t field, const std::string& cell) {
-    std::string refusal;
-    auto line = LineForCell(record::kFields[field], cell, lists_, context_.game, &refusal);
-    if (!line) Refuse(record.row, fieldColumns_[field] + 1, refusal);
-    return line;
-  }
-
-  // The category folder a stored category number selects, or a refusal.
-  std::optional<std::string> FolderFor(const CsvRecord& record, const std::string& storedCategory) {
-    const auto position = record::ChoicePosition(Field::Category, ParseInteger(storedCategory));
-    if (const auto folder = record::CategoryFolder(context_.game, position)) return std::string(*folder);
-    const std::size_t field = record::RowOf(Field::Category);
-    Refuse(record.row, fieldColumns_[field] + 1, NoCategoryFolder(Cell(record, fieldColumns_[field]), context_.game));
+  // The category folder a stored category line selects, or a refusal of the cell.
+  std::optional<std::string> FolderFor(const ImportRow& row, std::string_view categoryLine) {
+    if (auto folder = FolderOfCategoryLine(categoryLine, context_.game)) return folder;
+    const auto& cell = row.cells[record::RowOf(Field::Category)];
+    Refuse(NoCategoryFolder(cell.value_or(std::string()), context_.game), row.row);
     return std::nullopt;
   }
 
-  void PlanEdit(const CsvRecord& record, const std::string& fileCell) {
-    const int fileColumn = fileColumn_ + 1;
+  void PlanEdit(const ImportRow& row) {
     // Not shown: the system would take the name only up to the NUL, and so would a message.
-    if (fileCell.find('\0') != std::string::npos) {
-      Refuse(record.row, fileColumn, "file: a NUL cannot be part of a file name");
+    if (row.file.find('\0') != std::string::npos) {
+      RefuseFile(row.row, RefusalKind::FileNameHasNul);
       return;
     }
-    const auto inside = InsideFighters(fileCell);
+    const auto inside = InsideFighters(row.file);
     if (!inside) {
-      Refuse(record.row, fileColumn, "file: " + Quoted(fileCell) + " leaves the Fighters folder");
+      RefuseFile(row.row, RefusalKind::LeavesFighters, row.file);
       return;
     }
     RowPlan plan;
-    plan.row = record.row;
+    plan.row = row.row;
     plan.source = FileFromCell(*inside);
-    if (!Claim(plan.source, record.row, fileColumn)) return;
+    if (!Claim(plan.source, row.row)) return;
     FighterView& fighter = fighter_;
     try {
       reader_.Read(plan.source, fighter);
     } catch (const BEditorError& error) {
-      Refuse(record.row, fileColumn, std::string("file: ") + error.what());
+      RefuseFile(row.row, RefusalKind::FileUnreadable, error.what());
       return;
     }
-    const FieldCellViews exported = ExportCellViews(fighter, lists_, converted_);
 
     bool refused = false;
     std::map<int, std::string> lines;
     for (std::size_t i = 0; i < record::kFields.size(); ++i) {
-      if (fieldColumns_[i] == kAbsent) continue;
-      const std::string& cell = Cell(record, fieldColumns_[i]);
-      // What export wrote for this file is never refused, whatever it holds.
-      if (cell == exported[i]) continue;
-      const auto line = LineOf(record, i, cell);
-      if (!line) {
+      if (!row.cells[i]) continue;
+      CellEdit edit = EditOfCell(fighter, lists_, context_.game, i, *row.cells[i]);
+      if (edit.refusal) {
+        Refuse(std::move(*edit.refusal), row.row);
         refused = true;
         continue;
       }
+      if (!edit.line) continue;
       const FieldLayout& field = record::kFields[i];
-      if (*line == fighter.recordLines[static_cast<std::size_t>(field.line)]) continue;
-      lines[field.line] = *line;
-      plan.changes.push_back({&field, std::string(exported[i]), cell});
+      std::string before;
+      plan.changes.push_back({&field, std::string(ExportCellView(fighter, lists_, i, before)), *row.cells[i]});
+      lines[field.line] = std::move(*edit.line);
     }
     plan.target = plan.source;
     const auto category = lines.find(record::kWeightCategory);
     if (category != lines.end()) {
-      const auto folder = FolderFor(record, category->second);
+      const auto folder = FolderFor(row, category->second);
       if (!folder) return;
       if (plan.source.folder != *folder) {
         plan.target = FileFromCell(*folder + "/" + plan.source.Name());
-        if (!ClaimNew(plan.target, record.row, fileColumn)) return;
+        if (!ClaimNew(plan.target, row.row)) return;
       }
     }
     if (refused) return;
@@ -196,50 +153,42 @@ class Planner {
     try {
       plan.bytes = ReplaceLinesKeepingBytes(reader_.Bytes(plan.source), lines);
     } catch (const BEditorError& error) {
-      Refuse(record.row, fileColumn, std::string("file: ") + error.what());
+      RefuseFile(row.row, RefusalKind::FileUnreadable, error.what());
       return;
     }
     plan_.rows.push_back(std::move(plan));
-  }
-
-  // A file the import would make: no other row's, and not there yet.
-  bool ClaimNew(const FighterFile& file, int row, int column) {
-    if (IsExistingFile(PathOf(context_, file))) {
-      Refuse(row, column, file.Display() + " already exists");
-      return false;
-    }
-    return Claim(file, row, column);
   }
 
   static std::string TeamOf(std::string_view line) {
     return line == record::kNoTeamLine ? std::string() : Windows1252ToUtf8(line);
   }
 
-  void PlanCreate(const CsvRecord& record) {
+  void PlanCreate(const ImportRow& row) {
     const bool jex = context_.game == record::Game::JEX;
     LineList lines = record::FreshRecord();
     bool refused = false;
     for (std::size_t i = 0; i < record::kFields.size(); ++i) {
       const FieldLayout& field = record::kFields[i];
-      const int column = fieldColumns_[i];
-      const std::string cell = column == kAbsent ? std::string() : Cell(record, column);
+      const std::string cell = row.cells[i].value_or(std::string());
       // What the JEX editor fills in itself, a new fighter gets where its cell is empty.
       if (const auto preset = jex ? record::JexPresetLine(field.field) : std::nullopt; preset && cell.empty()) {
         lines.ReplaceLine(field.line, std::string(*preset));
         continue;
       }
       if (cell.empty() && record::IsNeededToSave(field.field)) {
-        Refuse(record.row, column == kAbsent ? fileColumn_ + 1 : column + 1,
-               std::string(field.column) + ": a new fighter needs a " + field.title);
+        Refusal refusal;
+        refusal.field = field.field;
+        refusal.kind = RefusalKind::NeededForNewFighter;
+        Refuse(std::move(refusal), row.row);
         refused = true;
         continue;
       }
       // An empty cell is a box left untouched: the line stays as a fresh record holds it.
       if (cell.empty()) continue;
-      std::string refusal;
+      Refusal refusal;
       auto line = CellToLine(field, cell, lists_, context_.game, &refusal);
       if (!line) {
-        Refuse(record.row, column + 1, std::string(field.column) + ": " + refusal);
+        Refuse(std::move(refusal), row.row);
         refused = true;
         continue;
       }
@@ -248,43 +197,43 @@ class Planner {
     if (refused) return;
     record::ZeroFillEmptyLines(lines);  // as the editor's save
 
-    const std::string& name = Cell(record, fieldColumns_[0]);
+    const std::string name = row.cells[record::RowOf(Field::FullName)].value_or(std::string());
     if (!IsPlainFileName(name)) {
-      Refuse(record.row, fieldColumns_[0] + 1, "full_name: " + Quoted(name) + " cannot name a fighter file");
+      Refusal refusal;
+      refusal.field = Field::FullName;
+      refusal.kind = RefusalKind::NotAFileName;
+      refusal.value = name;
+      Refuse(std::move(refusal), row.row);
       return;
     }
-    const auto folder = FolderFor(record, lines.LineAt(record::kWeightCategory));
+    const auto folder = FolderFor(row, lines.LineAt(record::kWeightCategory));
     if (!folder) return;
     RowPlan plan;
-    plan.row = record.row;
+    plan.row = row.row;
     plan.action = RowPlan::Action::Create;
     plan.target = FileFromCell(*folder + "/" + name + ".txt");
     plan.source = plan.target;
-    if (!ClaimNew(plan.target, record.row, fileColumn_ + 1)) return;
+    if (!ClaimNew(plan.target, row.row)) return;
     plan.bytes = JoinLines(lines.Lines());
     plan.team = TeamOf(lines.LineAt(record::kTeam));
     plan_.rows.push_back(std::move(plan));
   }
 
   const RosterContext& context_;
-  std::string_view csvName_;
   ChoiceLists lists_;
   FighterReader reader_;
   FighterView fighter_;  // the file of the row being planned
-  FieldCells converted_;  // its cells that are not plain ASCII
-  int fileColumn_ = kAbsent;
-  std::array<int, record::kFields.size()> fieldColumns_{};
   std::map<std::string, int> claimed_;
   ImportPlan plan_;
 };
 
 }  // namespace
 
-ImportPlan PlanImport(const RosterContext& context, std::string_view csvBytes, std::string_view csvName) {
+ImportPlan PlanImport(const RosterContext& context, const std::vector<ImportRow>& rows) {
   std::error_code error;
   if (!std::filesystem::is_directory(FightersFolder(context), error))
     throw UnreadableFolderError("no Fighters folder in \"" + AbsolutePathText(context.folder) + "\"");
-  return Planner(context, csvName).Plan(csvBytes);
+  return Planner(context).Plan(rows);
 }
 
 }  // namespace beditor::roster

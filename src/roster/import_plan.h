@@ -1,16 +1,27 @@
 #pragma once
-// What an import of a roster CSV file would do, found before anything is written: every row
-// checked against the file it names, each refused cell reported.
-#include <filesystem>
+// What an import would do, found before anything is written: every row checked against the
+// file it names, each refused cell reported as a typed refusal. The rows come typed: from a
+// CSV file (import_csv.h) or from the roster window's edited rows.
+#include <array>
+#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/fighter_layout.h"
+#include "roster/refusal.h"
 #include "roster/roster_context.h"
 #include "roster/roster_files.h"
 
 namespace beditor::roster {
+
+// One row of an import: a file and the cells it gives.
+struct ImportRow {
+  int row = 0;       // the caller's number of the row, which its refusals and plan carry
+  std::string file;  // the file cell, "LW/Name.txt"; empty creates a fighter
+  // By layout row, UTF-8: the cell as typed. Nothing keeps the file's own line (a new
+  // fighter's field stays as a fresh record has it).
+  std::array<std::optional<std::string>, record::kFields.size()> cells;
+};
 
 struct FieldChange {
   const record::FieldLayout* field;
@@ -21,7 +32,7 @@ struct FieldChange {
 // A row that writes a file.
 struct RowPlan {
   enum class Action { Change, Move, Create };
-  int row = 0;  // the CSV row, from 1 (the header)
+  int row = 0;  // the ImportRow's
   Action action = Action::Change;
   FighterFile source;  // the file the row names; for Create, the new file
   FighterFile target;  // where the result goes: the source, another folder, or the new file
@@ -33,10 +44,10 @@ struct RowPlan {
 struct ImportPlan {
   std::vector<RowPlan> rows;  // in row order
   int unchanged = 0;          // the rows that change nothing
-  std::vector<std::string> refusals;  // "FILE:ROW:COLUMN: message", in row order
+  std::vector<Refusal> refusals;  // in row order
 };
 
-// Checks the CSV bytes against the roster. Throws UnreadableFolderError.
-ImportPlan PlanImport(const RosterContext& context, std::string_view csvBytes, std::string_view csvName);
+// Checks the rows against the roster. Throws UnreadableFolderError.
+ImportPlan PlanImport(const RosterContext& context, const std::vector<ImportRow>& rows);
 
 }  // namespace beditor::roster

@@ -23,11 +23,11 @@ struct Process {
 };
 
 // Runs the program through the system's shell, its output captured in files.
-Process RunProgram(const TempFolder& scratch, const std::string& arguments) {
+Process RunProgram(const TempFolder& scratch, const std::string& arguments, const std::string& shellFirst = "") {
   const auto out = scratch / "out.txt";
   const auto err = scratch / "err.txt";
   const std::string program = std::filesystem::path(BEDITOR_ROSTER_EXE).make_preferred().string();
-  std::string command = "\"" + program + "\" " + arguments + " >\"" + out.string() + "\" 2>\"" + err.string() + "\"";
+  std::string command = shellFirst + "\"" + program + "\" " + arguments + " >\"" + out.string() + "\" 2>\"" + err.string() + "\"";
 #ifdef _WIN32
   // cmd.exe takes the outer quotes off a command line holding several quoted parts.
   command = "\"" + command + "\"";
@@ -82,6 +82,22 @@ TEST(ToolBinary, HelpVersionAndExitCodes) {
   // Standard output as a file: the CSV's CR LF stay as they are.
   EXPECT_EQ(RunProgram(scratch, onFixture + "export").out, FixtureFile("export_tav.csv"));
 }
+
+#ifndef _WIN32
+// A file-size limit ends the export's write, not the tool: it says so, exits 1 and leaves
+// neither the CSV nor its temporary file behind, as the editor and the window do.
+TEST(ToolBinary, AFileSizeLimitIsAFailedWriteNotTheEndOfTheTool) {
+  const TempFolder scratch;
+  const TempFolder output;
+  const TempFolder folder = CopyOfFixture();
+  const std::string csv = (output / "roster.csv").string();
+  const Process run =
+      RunProgram(scratch, "--folder \"" + folder.Path().string() + "\" export -o \"" + csv + "\"", "ulimit -f 1; ");
+  EXPECT_EQ(run.code, 1) << run.err;
+  EXPECT_NE(run.err.find("roster.csv"), std::string::npos) << run.err;
+  EXPECT_TRUE(std::filesystem::is_empty(output.Path())) << "the CSV or its temporary file is left";
+}
+#endif
 
 }  // namespace
 }  // namespace beditor::roster::test
