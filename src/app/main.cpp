@@ -1,11 +1,13 @@
 #include <QApplication>
 
-#include "app/leak_suppressions.h"
 #include "app/program.h"
 #include "app/start_up.h"
 #include "core/file_access.h"
+#include "core/process_start.h"
+#include "desktop/leak_suppressions.h"
 
 int main(int argc, char** argv) {
+  beditor::StartProcess(argc, argv);
   // The worker of app/start_up.h first, so that it reads the font configuration and decodes
   // the background picture while the toolkit connects to the display.
   beditor::StartWorkAheadOfToolkit(beditor::ProgramFolder());

@@ -1,11 +1,7 @@
 #include "app/program.h"
 
-#include <csignal>
-
-#include "app/program_icon.h"
-#include "app/qt_dialogs.h"
-#include "app/qt_translation.h"
-#include "beditor_version.h"
+#include "desktop/desktop_start.h"
+#include "desktop/qt_dialogs.h"
 #include "editor/editor_window.h"
 #include "evaluation/evaluation_window.h"
 #include "core/argument_splitter.h"
@@ -15,15 +11,7 @@
 namespace beditor {
 
 int RunProgram(QApplication& application, int argc, char** argv) {
-#ifdef SIGXFSZ
-  // A file-size limit must surface as a failed write, not end the program.
-  std::signal(SIGXFSZ, SIG_IGN);
-#endif
-  QApplication::setApplicationName(QStringLiteral("BEditor"));
-  QApplication::setApplicationVersion(QStringLiteral(BEDITOR_VERSION));
-  // Before any window or box exists, so that every dialog of Qt's speaks the user's language.
-  const QtTranslation qtTexts(QLocale::system());
-  DeferredProgramIcon icon(ProgramFolder());
+  const DesktopStart desktop(QStringLiteral("BEditor"), ProgramFolder());
   InstallTahoma();
 
   QtDialogs dialogs;

@@ -1,27 +1,22 @@
 // beditor-roster-window: the roster of a program folder in one window.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <csignal>
 #include <iostream>
 
-#include "app/leak_suppressions.h"
-#include "app/program_icon.h"
-#include "app/qt_dialogs.h"
-#include "app/qt_translation.h"
 #include "beditor_version.h"
 #include "core/file_access.h"
+#include "core/process_start.h"
+#include "desktop/desktop_start.h"
+#include "desktop/leak_suppressions.h"
+#include "desktop/qt_dialogs.h"
 #include "core/program_folder_lists.h"
 #include "qt_adapters/path_text.h"
 #include "roster_window/roster_window.h"
 
 int main(int argc, char** argv) {
-#ifdef SIGXFSZ
-  // A file-size limit must surface as a failed write, not end the program.
-  std::signal(SIGXFSZ, SIG_IGN);
-#endif
   // The command line first: --help and --version need no display.
-  QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  QStringList arguments = {QStringLiteral("beditor-roster-window")};
+  for (const std::string& argument : beditor::StartProcess(argc, argv)) arguments << QString::fromStdString(argument);
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("The fighters of a BEditor program folder in one table."));
   const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help."));
@@ -59,11 +54,7 @@ int main(int argc, char** argv) {
   }
 
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("BEditor roster"));
-  QApplication::setApplicationVersion(QStringLiteral(BEDITOR_VERSION));
-  // Before any window or box exists, so that every dialog of Qt's speaks the user's language.
-  const beditor::QtTranslation qtTexts(QLocale::system());
-  beditor::DeferredProgramIcon icon(beditor::ProgramFolder());
+  const beditor::DesktopStart desktop(QStringLiteral("BEditor roster"), beditor::ProgramFolder());
 
   beditor::QtDialogs dialogs;
   beditor::RosterWindow window(folder, game, dialogs);
