@@ -4,7 +4,7 @@
 // editor to show what the worker gains, or costs, on the machine at hand.
 #include <QApplication>
 
-#include "app/leak_suppressions.h"
+#include "desktop/leak_suppressions.h"
 #include "app/program.h"
 
 int main(int argc, char** argv) {

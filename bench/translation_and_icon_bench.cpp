@@ -9,8 +9,8 @@
 #include <QPixmap>
 #include <stdexcept>
 
-#include "app/program_icon.h"
-#include "app/qt_translation.h"
+#include "desktop/program_icon.h"
+#include "desktop/qt_translation.h"
 #include "bench_registry.h"
 #include "comparison.h"
 

@@ -6,13 +6,13 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "core/csv.h"
 #include "core/file_access.h"
 #include "core/number_text.h"
 #include "roster/cell_edit.h"
 #include "roster/import_command.h"
 #include "roster/import_plan.h"
 #include "roster/line_splice.h"
+#include "roster/refusal_text.h"
 #include "roster/roster_columns.h"
 #include "roster_window/cell_edit_command.h"
 
@@ -35,14 +35,6 @@ const QIcon& ProblemIcon(bool error) {
   static const QIcon warningIcon = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
   return error ? errorIcon : warningIcon;
 }
-
-// The row of the import's CSV, "NAME:ROW:COLUMN: message", that a refusal names.
-int RefusedRow(const std::string& refusal, std::size_t nameLength) {
-  if (refusal.size() <= nameLength + 1) return 0;
-  return std::atoi(refusal.c_str() + nameLength + 1);
-}
-
-constexpr std::string_view kSaveCsvName = "edits";
 
 }  // namespace
 
@@ -165,6 +157,8 @@ bool RosterTableModel::Loadable(int row) const {
   return r.view && r.view->Loadable();
 }
 
+bool RosterTableModel::Gone(int row) const { return rows_[static_cast<std::size_t>(row)].gone; }
+
 std::string RosterTableModel::CellText(int row, int column) const {
   const Row& r = rows_[static_cast<std::size_t>(row)];
   if (column == kFileColumn) return r.file.cell;
@@ -177,14 +171,6 @@ std::string RosterTableModel::CellText(int row, int column) const {
   std::string converted;
   const std::string_view cell = roster::ExportCellView(*r.view, *lists_, FieldOf(column), converted);
   return std::string(cell);
-}
-
-std::string RosterTableModel::OriginalCell(const Row& row, std::size_t field) const {
-  if (row.edits.empty()) return CellText(static_cast<int>(&row - rows_.data()), kFirstFieldColumn + static_cast<int>(field));
-  roster::FighterView original;
-  original.Load(row.original);
-  std::string converted;
-  return std::string(roster::ExportCellView(original, *lists_, field, converted));
 }
 
 std::vector<const roster::Finding*> RosterTableModel::FindingsOf(const Row& row, int column) const {
@@ -247,7 +233,7 @@ QVariant RosterTableModel::data(const QModelIndex& index, int role) const {
       return lines.join(QLatin1Char('\n'));
     }
     case Qt::ForegroundRole:
-      if (!row.view || !row.view->Loadable()) return QColor(Qt::gray);
+      if (!row.view || !row.view->Loadable() || row.gone) return QColor(Qt::gray);
       return {};
     case Qt::BackgroundRole:
       if (fieldColumn && row.edits.count(FieldOf(column))) return QColor(255, 236, 150);
@@ -282,7 +268,8 @@ QVariant RosterTableModel::headerData(int section, Qt::Orientation orientation, 
 Qt::ItemFlags RosterTableModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
   Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
-  if (index.column() >= kFirstFieldColumn && index.column() < kFirstRatingColumn && Loadable(index.row()))
+  if (index.column() >= kFirstFieldColumn && index.column() < kFirstRatingColumn && Loadable(index.row()) &&
+      !Gone(index.row()))
     flags |= Qt::ItemIsEditable;
   return flags;
 }
@@ -292,7 +279,7 @@ bool RosterTableModel::setData(const QModelIndex& index, const QVariant& value, 
   try {
     return Edit(index, value, role);
   } catch (const BEditorError& error) {
-    emit EditRefused(index, QString::fromUtf8(error.what()));
+    emit EditFailed(index, QString::fromUtf8(error.what()));
     return false;
   }
 }
@@ -301,30 +288,25 @@ bool RosterTableModel::Edit(const QModelIndex& index, const QVariant& value, int
   if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
   Row& row = rows_[static_cast<std::size_t>(index.row())];
   const std::size_t field = FieldOf(index.column());
-  const record::FieldLayout& layout = record::kFields[field];
   const std::string text = value.toString().toStdString();
   if (text == CellText(index.row(), index.column())) return true;
 
   std::optional<std::string> before;
   if (const auto edit = row.edits.find(field); edit != row.edits.end()) before = edit->second;
-  std::optional<std::string> after = text;
-  // Back to what the file holds: no edit, as the import sees it.
-  if (text == OriginalCell(row, field)) after.reset();
-  if (after) {
-    std::string refusal;
-    const auto line = roster::LineForCell(layout, text, *lists_, game_, &refusal);
-    if (!line) {
-      emit EditRefused(index, Text(refusal));
-      return false;
-    }
-    if (layout.field == record::Field::Category && !roster::FolderOfCategoryLine(*line, game_)) {
-      emit EditRefused(index, Text(roster::NoCategoryFolder(text, game_)));
-      return false;
-    }
-    roster::FighterView original;
-    original.Load(row.original);
-    if (*line == original.recordLines[static_cast<std::size_t>(layout.line)]) after.reset();
+  roster::FighterView original;
+  original.Load(row.original);
+  roster::CellEdit edit = roster::EditOfCell(original, *lists_, game_, field, text);
+  if (!edit.refusal && edit.line && record::kFields[field].field == record::Field::Category &&
+      !roster::FolderOfCategoryLine(*edit.line, game_))
+    edit.refusal = roster::NoCategoryFolder(text, game_);
+  if (edit.refusal) {
+    edit.refusal->row = index.row();
+    emit EditRefused(index, *edit.refusal);
+    return false;
   }
+  // Back to what the file holds is no edit, as the import sees it.
+  std::optional<std::string> after;
+  if (edit.line) after = text;
   if (before == after) return true;
   undo_.push(new CellEditCommand(*this, index.row(), field, std::move(before), std::move(after)));
   return true;
@@ -336,15 +318,33 @@ void RosterTableModel::ApplyEdit(int rowIndex, std::size_t field, const std::opt
     row.edits[field] = *text;
   else
     row.edits.erase(field);
+  ShowEdits(row);
+  emit dataChanged(index(rowIndex, 0), index(rowIndex, kColumnCount - 1));
+}
+
+void RosterTableModel::ShowEdits(Row& row) {
   std::map<int, std::string> lines;
   for (const auto& [editedField, cell] : row.edits) {
-    std::string refusal;
-    if (auto line = roster::LineForCell(record::kFields[editedField], cell, *lists_, game_, &refusal))
+    roster::Refusal refusal;
+    if (auto line = roster::CellToLine(record::kFields[editedField], cell, *lists_, game_, &refusal))
       lines[record::kFields[editedField].line] = std::move(*line);
   }
   row.view->Load(lines.empty() ? row.original : roster::ReplaceLinesKeepingBytes(row.original, lines));
   ForgetRatings(row);
-  emit dataChanged(index(rowIndex, 0), index(rowIndex, kColumnCount - 1));
+}
+
+void RosterTableModel::Rebase(Row& row, std::string bytesOnDisk) {
+  row.original = std::move(bytesOnDisk);
+  roster::FighterView original;
+  original.Load(row.original);
+  // The edits are per field: each stays on top of the file as it is now, unless the file
+  // now holds what it says, or the file can no longer take it.
+  for (auto edit = row.edits.begin(); edit != row.edits.end();) {
+    const roster::CellEdit result =
+        original.Loadable() ? roster::EditOfCell(original, *lists_, game_, edit->first, edit->second) : roster::CellEdit{};
+    edit = result.line ? std::next(edit) : row.edits.erase(edit);
+  }
+  ShowEdits(row);
 }
 
 bool RosterTableModel::RowContains(int row, const QString& text) const {
@@ -363,40 +363,52 @@ bool RosterTableModel::HasUnsavedEdits() const {
 RosterTableModel::SaveResult RosterTableModel::Save() {
   SaveResult result;
   QStringList changedOnDisk;
-  // The edits as the rows of an import file: every field column, the file's own cell where
-  // the user typed nothing.
-  std::vector<std::string> header = {roster::kFileColumn};
-  for (const auto& field : record::kFields) header.emplace_back(field.column);
-  std::string csv = WriteCsvRecord(header, ',');
-  std::map<int, int> rowOfCsvRow;
-  int csvRow = 1;
+  QStringList gone;
+  QStringList unreadable;
+  std::vector<roster::ImportRow> edited;
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     Row& row = rows_[i];
     if (row.edits.empty()) continue;
-    if (BytesOnDisk(row.file).value_or(std::string()) != row.original) {
+    auto bytes = row.gone ? std::nullopt : BytesOnDisk(row.file);
+    if (!bytes && !row.gone && IsExistingFile(roster::PathOf(*context_, row.file))) {
+      unreadable << Text(row.file.Display());
+      continue;
+    }
+    if (!bytes) {
+      MarkGone(static_cast<int>(i));
+      gone << Text(row.file.Display());
+      continue;
+    }
+    if (*bytes != row.original) {
+      // Changed by another program (the editor, say): its edits go on top of the file as it is
+      // now, for the next save to write.
+      Rebase(row, std::move(*bytes));
       changedOnDisk << Text(row.file.Display());
       continue;
     }
-    roster::FighterView original;
-    original.Load(row.original);
-    roster::FieldCells converted;
-    const auto cells = roster::ExportCellViews(original, *lists_, converted);
-    std::vector<std::string> record = {row.file.cell};
-    for (std::size_t field = 0; field < cells.size(); ++field) {
-      const auto edit = row.edits.find(field);
-      record.push_back(edit != row.edits.end() ? edit->second : std::string(cells[field]));
-    }
-    csv += WriteCsvRecord(record, ',');
-    rowOfCsvRow[++csvRow] = static_cast<int>(i);
+    roster::ImportRow& importRow = edited.emplace_back();
+    importRow.row = static_cast<int>(i);
+    importRow.file = row.file.cell;
+    for (const auto& [field, cell] : row.edits) importRow.cells[field] = cell;
   }
 
   QStringList said;
   if (!changedOnDisk.isEmpty()) {
-    said << QStringLiteral("Changed on disk since it was read, not overwritten (its edits are kept): %1")
+    said << QStringLiteral("Changed on disk since it was read, not overwritten: read again, with its edits on top; "
+                           "save again to write them: %1")
                 .arg(changedOnDisk.join(QStringLiteral(", ")));
   }
-  if (rowOfCsvRow.empty()) {
-    result.wroteAll = changedOnDisk.isEmpty();
+  if (!gone.isEmpty()) {
+    said << QStringLiteral("Gone from disk (moved or deleted by another program), its edits cannot be saved: %1")
+                .arg(gone.join(QStringLiteral(", ")));
+  }
+  if (!unreadable.isEmpty()) {
+    said << QStringLiteral("Could not be read to check for changes, not saved (its edits are kept): %1")
+                .arg(unreadable.join(QStringLiteral(", ")));
+  }
+  if (!changedOnDisk.isEmpty()) RecheckAll();
+  if (edited.empty()) {
+    result.wroteAll = said.isEmpty();
     result.message = said.isEmpty() ? QStringLiteral("Nothing to save") : said.join(QLatin1Char('\n'));
     return result;
   }
@@ -404,45 +416,41 @@ RosterTableModel::SaveResult RosterTableModel::Save() {
   std::ostringstream out;
   std::ostringstream err;
   const roster::RosterContext context = Context(out, err);
-  const roster::ImportPlan plan = roster::PlanImport(context, csv, kSaveCsvName);
+  const roster::ImportPlan plan = roster::PlanImport(context, edited);
   if (!plan.refusals.empty()) {
-    // Named by their files, not by the rows of a file the user never saw.
-    for (const std::string& refusal : plan.refusals) {
-      const auto at = rowOfCsvRow.find(RefusedRow(refusal, kSaveCsvName.size()));
-      const std::size_t message = refusal.find(": ");
-      if (at == rowOfCsvRow.end() || message == std::string::npos) {
-        said << Text(refusal);
-        continue;
-      }
-      said << Text(rows_[static_cast<std::size_t>(at->second)].file.Display() + refusal.substr(message));
-    }
+    // Named by their files, each refusal carrying the row it was planned for.
+    for (const roster::Refusal& refusal : plan.refusals)
+      said << Text(rows_[static_cast<std::size_t>(refusal.row)].file.Display() + ": " + roster::EnglishRefusal(refusal));
     said << QStringLiteral("Nothing was written.");
     result.message = said.join(QLatin1Char('\n'));
     return result;
   }
   const int code = roster::ApplyImport(context, plan);
   // The rows whose files now hold what the plan wrote are saved; the others keep their edits.
-  bool wroteAll = code == roster::kExitDone && changedOnDisk.isEmpty();
-  for (const roster::RowPlan& planned : plan.rows) {
-    Row& row = rows_[static_cast<std::size_t>(rowOfCsvRow.at(planned.row))];
-    auto written = BytesOnDisk(planned.target);
+  bool wroteAll = code == roster::kExitDone && said.isEmpty();
+  std::vector<bool> planned(rows_.size(), false);
+  for (const roster::RowPlan& rowPlan : plan.rows) {
+    const auto index = static_cast<std::size_t>(rowPlan.row);
+    planned[index] = true;
+    Row& row = rows_[index];
+    auto written = BytesOnDisk(rowPlan.target);
     if (!written) {
       wroteAll = false;
       continue;
     }
-    if (*written != planned.bytes) continue;
-    row.file = planned.target;
+    if (*written != rowPlan.bytes) continue;
+    row.file = rowPlan.target;
     row.original = std::move(*written);
     row.edits.clear();
     row.view->Load(row.original);
     ForgetRatings(row);
   }
   // Rows whose edits came to nothing on the file.
-  for (auto& row : rows_) {
-    if (row.edits.empty() || std::find(changedOnDisk.begin(), changedOnDisk.end(), Text(row.file.Display())) !=
-                                 changedOnDisk.end())
-      continue;
-    if (code == roster::kExitDone) {
+  if (code == roster::kExitDone) {
+    for (const roster::ImportRow& importRow : edited) {
+      const auto index = static_cast<std::size_t>(importRow.row);
+      if (planned[index]) continue;
+      Row& row = rows_[index];
       row.edits.clear();
       row.view->Load(row.original);
       ForgetRatings(row);
@@ -457,11 +465,22 @@ RosterTableModel::SaveResult RosterTableModel::Save() {
   return result;
 }
 
+void RosterTableModel::MarkGone(int rowIndex) {
+  Row& row = rows_[static_cast<std::size_t>(rowIndex)];
+  if (row.gone) return;
+  row.gone = true;
+  emit dataChanged(index(rowIndex, 0), index(rowIndex, kColumnCount - 1));
+}
+
 bool RosterTableModel::ReloadRow(int rowIndex) {
   Row& row = rows_[static_cast<std::size_t>(rowIndex)];
   if (!row.edits.empty()) return false;
   auto bytes = BytesOnDisk(row.file);
-  if (!bytes) return false;  // gone or unreadable: the row stays as it was read
+  if (!bytes) {
+    // Moved to another category by the editor, say: the row is no longer a file of the roster.
+    if (!IsExistingFile(roster::PathOf(*context_, row.file))) MarkGone(rowIndex);
+    return false;
+  }
   if (row.view && *bytes == row.original) return false;
   row.original = std::move(*bytes);
   if (!row.view) row.view = std::make_unique<roster::FighterView>();

@@ -19,6 +19,7 @@
 #include "core/fighter_layout.h"
 #include "roster/choice_lists.h"
 #include "roster/fighter_view.h"
+#include "roster/refusal.h"
 #include "roster/roster_check.h"
 #include "roster/roster_context.h"
 #include "roster/roster_files.h"
@@ -81,6 +82,9 @@ class RosterTableModel : public QAbstractTableModel {
   const roster::FighterFile& File(int row) const { return rows_[static_cast<std::size_t>(row)].file; }
   // The editor would load the file.
   bool Loadable(int row) const;
+  // The file is no longer where the row was read from (moved or deleted by another program):
+  // the row cannot be edited or saved.
+  bool Gone(int row) const;
   int ErrorCount() const { return errors_; }
   // The category folders that could not be listed, and why.
   const std::vector<roster::UnlistedFolder>& UnlistedFolders() const { return unlisted_; }
@@ -97,14 +101,17 @@ class RosterTableModel : public QAbstractTableModel {
     QString message;        // what was written, refused or left
   };
   // Writes every edited fighter through the import's plan and write step. A file changed
-  // on disk since it was read is left as it is and named.
+  // on disk since it was read is left as it is and named: its row is read again with its
+  // edits on top, for the next save. A file gone from disk is named, and its row shown gone.
   SaveResult Save();
 
   // Reads the row's file again, unless it has unsaved edits; true when its bytes changed.
   bool ReloadRow(int row);
 
  signals:
-  void EditRefused(const QModelIndex& index, const QString& message);
+  void EditRefused(const QModelIndex& index, const roster::Refusal& refusal);
+  // An edit that failed for another reason than the import's rules.
+  void EditFailed(const QModelIndex& index, const QString& message);
   void ProblemsCounted();
 
  private:
@@ -119,6 +126,7 @@ class RosterTableModel : public QAbstractTableModel {
     std::vector<roster::Finding> findings;
     std::string original;                       // the bytes as read, kept while edited
     std::map<std::size_t, std::string> edits;   // by layout row: the cell as typed
+    bool gone = false;                          // the file is no longer on disk
   };
 
   bool Edit(const QModelIndex& index, const QVariant& value, int role);
@@ -131,8 +139,11 @@ class RosterTableModel : public QAbstractTableModel {
   void RecheckAll();
   // The findings of a cell: those on its field's line, or for the file column every one.
   std::vector<const roster::Finding*> FindingsOf(const Row& row, int column) const;
-  // The row's cell as the file on disk has it.
-  std::string OriginalCell(const Row& row, std::size_t field) const;
+  // The row's view: the file as read with the edits' lines in it.
+  void ShowEdits(Row& row);
+  // Takes the file's bytes as they are on disk now, with the row's edits on top.
+  void Rebase(Row& row, std::string bytesOnDisk);
+  void MarkGone(int row);
   roster::RosterContext Context(std::ostream& out, std::ostream& err) const;
 
   std::filesystem::path folder_;

@@ -28,12 +28,12 @@
 #include "qt_adapters/path_text.h"
 #include "roster_window/roster_cell_delegate.h"
 #include "roster_window/roster_filter_model.h"
+#include "roster/refusal_text.h"
 #include "roster_window/roster_table_model.h"
 
 namespace beditor {
 namespace {
 
-constexpr auto kLoadSlice = std::chrono::milliseconds(100);
 const QString kTitle = QStringLiteral("BEditor roster");
 
 QString EditorProgramName() {
@@ -123,7 +123,10 @@ RosterWindow::RosterWindow(std::filesystem::path folder, record::Game game, Dial
   connect(filter_, &QAbstractItemModel::rowsRemoved, this, [this] { ShowCounts(); });
   connect(filter_, &QAbstractItemModel::modelReset, this, [this] { ShowCounts(); });
   connect(model_, &RosterTableModel::ProblemsCounted, this, [this] { ShowCounts(); });
-  connect(model_, &RosterTableModel::EditRefused, this, &RosterWindow::ShowRefusal);
+  connect(model_, &RosterTableModel::EditRefused, this, [this](const QModelIndex& index, const roster::Refusal& refusal) {
+    ShowRefusal(index, QString::fromStdString(roster::EnglishRefusal(refusal)));
+  });
+  connect(model_, &RosterTableModel::EditFailed, this, &RosterWindow::ShowRefusal);
   connect(&model_->UndoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) {
     setWindowModified(!clean);
   });
@@ -205,7 +208,7 @@ bool RosterWindow::Loading() const { return cancelLoad_->isEnabled(); }
 void RosterWindow::LoadNextSlice() {
   if (!Loading()) return;
   bool done = false;
-  RunGuarded(dialogs_, [this, &done] { done = model_->LoadSome(kLoadSlice); });
+  RunGuarded(dialogs_, [this, &done] { done = model_->LoadSome(loadSlice_); });
   progress_->setValue(static_cast<int>(model_->LoadedCount()));
   if (!columnsSized_ && model_->rowCount() > 0) {
     // Fitted to the first rows read: measuring every row of a large roster would cost more
@@ -271,9 +274,7 @@ void RosterWindow::ShowRefusal(const QModelIndex& sourceIndex, const QString& me
 bool RosterWindow::Save() {
   bool wroteAll = false;
   RunGuarded(dialogs_, [this, &wroteAll] {
-    // The cell being typed in counts: taking the focus from its editor commits it.
-    if (QWidget* focus = QApplication::focusWidget(); focus && table_->viewport()->isAncestorOf(focus))
-      table_->setFocus();
+    CommitOpenEditor();
     const RosterTableModel::SaveResult result = model_->Save();
     wroteAll = result.wroteAll;
     setWindowModified(model_->HasUnsavedEdits());
@@ -283,6 +284,21 @@ bool RosterWindow::Save() {
       dialogs_.ShowSystemMessage(result.message, kTitle, kMessageIconError);
   });
   return wroteAll;
+}
+
+void RosterWindow::CommitOpenEditor() {
+  // A cell's editor is a child of the table's viewport: the one with the focus, or the one
+  // shown while the focus is elsewhere (a menu's, say).
+  QWidget* editor = QApplication::focusWidget();
+  if (!editor || !table_->viewport()->isAncestorOf(editor)) editor = nullptr;
+  while (editor && editor->parentWidget() != table_->viewport()) editor = editor->parentWidget();
+  if (!editor) {
+    for (QWidget* child : table_->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (child->isVisible()) editor = child;
+  }
+  if (!editor) return;
+  emit table_->itemDelegate()->commitData(editor);
+  emit table_->itemDelegate()->closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 int RosterWindow::CurrentRow() const {
@@ -297,9 +313,16 @@ void RosterWindow::OpenInEditor(int row) {
   QString relative = QString::fromStdString(file.cell);
   relative.replace(QLatin1Char('/'), QLatin1Char('\\'));
   const QString folder = ToQString(folder_);
-  // The editor of the roster's own program folder, which edits that folder's fighters.
-  QString program = QDir(folder).filePath(EditorProgramName());
-  if (!QFileInfo::exists(program)) program = QDir(QCoreApplication::applicationDirPath()).filePath(EditorProgramName());
+  // Only the editor of the roster's own program folder: another folder's editor would edit
+  // that folder's fighter of the same name.
+  const QString program = QDir(folder).filePath(EditorProgramName());
+  if (!QFileInfo(program).isFile()) {
+    dialogs_.ShowSystemMessage(
+        QStringLiteral("There is no editor in the roster's program folder, so the fighter was not opened: %1")
+            .arg(QDir::toNativeSeparators(program)),
+        kTitle, kMessageIconError);
+    return;
+  }
   if (launcher_(program, {relative}, folder)) {
     opened_.insert(row);
     statusBar()->showMessage(QStringLiteral("Opened %1 in the editor").arg(QString::fromStdString(file.Display())), 5000);
@@ -343,6 +366,8 @@ void RosterWindow::changeEvent(QEvent* event) {
 }
 
 void RosterWindow::closeEvent(QCloseEvent* event) {
+  // The value being typed counts, on close as on save.
+  CommitOpenEditor();
   if (model_->HasUnsavedEdits()) {
     switch (unsavedQuestion_()) {
       case QMessageBox::Save:

@@ -3,6 +3,7 @@
 // edited in place, saved through the roster tool's import.
 #include <QMainWindow>
 #include <QMessageBox>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <set>
@@ -40,10 +41,13 @@ class RosterWindow : public QMainWindow {
 
   // Writes the edits; true when every edited fighter was written.
   bool Save();
-  // Opens the fighter of the model's row in the editor beside the window.
+  // Opens the fighter of the model's row in the editor of the roster's program folder; says so
+  // and starts nothing when that folder has none.
   void OpenInEditor(int row);
 
   void SetLauncher(Launcher launcher) { launcher_ = std::move(launcher); }
+  // How long each slice of a load reads before the window takes its events again.
+  void SetLoadSlice(std::chrono::milliseconds slice) { loadSlice_ = slice; }
   void SetUnsavedQuestion(UnsavedQuestion question) { unsavedQuestion_ = std::move(question); }
 
   RosterTableModel& Model() { return *model_; }
@@ -67,6 +71,8 @@ class RosterWindow : public QMainWindow {
   void ShowCounts();
   void ShowRefusal(const QModelIndex& index, const QString& message);
   void OnDoubleClick(const QModelIndex& index);
+  // Ends the cell edit under way, its value taken as if Enter was pressed.
+  void CommitOpenEditor();
   int CurrentRow() const;
 
   std::filesystem::path folder_;
@@ -84,6 +90,7 @@ class RosterWindow : public QMainWindow {
   UnsavedQuestion unsavedQuestion_;
   std::set<int> opened_;  // rows opened in the editor: read again when the window is back
   QString lastRefusal_;
+  std::chrono::milliseconds loadSlice_{100};
   bool columnsSized_ = false;
 };
 

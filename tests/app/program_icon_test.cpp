@@ -1,6 +1,6 @@
 // The program's icon: the pictures the build draws, the icon the windows get from them and
 // when they get it, and the Windows icon made of the same pictures.
-#include "app/program_icon.h"
+#include "desktop/program_icon.h"
 
 #include <gtest/gtest.h>
 

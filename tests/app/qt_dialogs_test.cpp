@@ -1,4 +1,4 @@
-#include "app/qt_dialogs.h"
+#include "desktop/qt_dialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <functional>
 #include <ostream>
 
-#include "app/plain_message_dialog.h"
+#include "desktop/plain_message_dialog.h"
 #include "support/qt_printers.h"
 #include "support/temp_folder.h"
 #include "support/when_shown.h"

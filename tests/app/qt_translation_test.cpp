@@ -1,7 +1,7 @@
 // Qt's dialogs in the user's language: the editor started as the program starts it, with the
 // Qt dialogs it really shows, under a Spanish and an English locale and without Qt's
 // translation files.
-#include "app/qt_translation.h"
+#include "desktop/qt_translation.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/plain_message_dialog.h"
-#include "app/qt_dialogs.h"
+#include "desktop/plain_message_dialog.h"
+#include "desktop/qt_dialogs.h"
 #include "editor/editor_window.h"
 #include "qt_adapters/path_text.h"
 #include "support/qt_printers.h"

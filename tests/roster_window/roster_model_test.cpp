@@ -6,6 +6,7 @@
 #include <QColor>
 
 #include "core/csv.h"
+#include "roster/refusal_text.h"
 #include "roster_model_fixture.h"
 #include "support/qt_printers.h"
 #include "support/refusing_files.h"
@@ -25,8 +26,8 @@ std::optional<std::string> Edit(RosterTableModel& model, const std::string& file
                                 const std::string& text) {
   std::optional<std::string> refusal;
   const auto connection = QObject::connect(&model, &RosterTableModel::EditRefused,
-                                           [&refusal](const QModelIndex&, const QString& message) {
-                                             refusal = message.toStdString();
+                                           [&refusal](const QModelIndex&, const roster::Refusal& refused) {
+                                             refusal = roster::EnglishRefusal(refused);
                                            });
   model.setData(CellOf(model, file, column), QString::fromStdString(text));
   QObject::disconnect(connection);
@@ -172,23 +173,51 @@ TEST(RosterModel, RatingsFollowEditsAndUndoRedoRestoreThem) {
   EXPECT_FALSE(CellOf(*model, file, "punches").data(RosterTableModel::kEditedRole).toBool());
 }
 
-TEST(RosterModel, AFileChangedOnDiskIsNotOverwrittenAndIsNamed) {
+// A file another program changed since the window read it is not overwritten: the row is read
+// again with its edits on top, so that the next save writes them; a file that is gone (the
+// editor moved it to another category) is shown gone and named, and never written back.
+TEST(RosterModel, AFileChangedOnDiskIsReadAgainWithTheEditsOnTopAndAGoneFileIsNamed) {
   const auto folder = CopyOfFixture();
   auto model = LoadedModel(folder.Path());
   ASSERT_FALSE(Edit(*model, "FW/Ana Ribeiro.txt", "punches", "16"));
+  ASSERT_FALSE(Edit(*model, "FW/Ana Ribeiro.txt", "kicks", "4"));
   ASSERT_FALSE(Edit(*model, "SHW/Big Tom.txt", "punches", "16"));
+  ASSERT_FALSE(Edit(*model, "LHW/Twin One.txt", "punches", "16"));
   const auto path = folder / "Fighters/FW/Ana Ribeiro.txt";
-  const std::string changed = ReadBytes(path) + "saved by the editor meanwhile\r\n";
+  // The second line of Ana's file is her kicks, "14".
+  const auto withKicks = [](std::string bytes, const std::string& kicks) {
+    const std::size_t start = bytes.find("\r\n") + 2;
+    return bytes.replace(start, bytes.find("\r\n", start) - start, kicks);
+  };
+  // The editor meanwhile saved Ana with other kicks, and moved Twin One to another category.
+  const std::string changed = withKicks(ReadBytes(path), "9") + "saved by the editor meanwhile\r\n";
   WriteBytes(path, changed);
+  const std::string twinOne = ReadBytes(folder / "Fighters/LHW/Twin One.txt");
+  std::filesystem::rename(folder / "Fighters/LHW/Twin One.txt", folder / "Fighters/HW/Twin One.txt");
 
-  const auto result = model->Save();
+  auto result = model->Save();
   EXPECT_FALSE(result.wroteAll);
   EXPECT_TRUE(result.message.contains("Fighters/FW/Ana Ribeiro.txt")) << result.message.toStdString();
+  EXPECT_TRUE(result.message.contains("Gone from disk")) << result.message.toStdString();
+  EXPECT_TRUE(result.message.contains("Fighters/LHW/Twin One.txt")) << result.message.toStdString();
   EXPECT_EQ(ReadBytes(path), changed);
-  // The other fighter is saved; the refused one keeps its edit for another try.
+  EXPECT_FALSE(std::filesystem::exists(folder / "Fighters/LHW/Twin One.txt"));
+  EXPECT_TRUE(model->Gone(RowOf(*model, "LHW/Twin One.txt")));
+  EXPECT_FALSE(model->flags(CellOf(*model, "LHW/Twin One.txt", "kicks")) & Qt::ItemIsEditable);
+  // The other fighter is saved; Ana shows the file as it is now, with her edits on top.
   EXPECT_EQ(Cell(*model, "SHW/Big Tom.txt", "punches"), "16");
   EXPECT_FALSE(CellOf(*model, "SHW/Big Tom.txt", "punches").data(RosterTableModel::kEditedRole).toBool());
   EXPECT_TRUE(CellOf(*model, "FW/Ana Ribeiro.txt", "punches").data(RosterTableModel::kEditedRole).toBool());
+  EXPECT_EQ(Cell(*model, "FW/Ana Ribeiro.txt", "kicks"), "4");
+
+  // The second save writes Ana's edits over what the editor saved, keeping the rest of it.
+  result = model->Save();
+  EXPECT_FALSE(result.wroteAll) << "Twin One's edit is still unsaved";
+  EXPECT_TRUE(result.message.contains("Fighters/LHW/Twin One.txt")) << result.message.toStdString();
+  EXPECT_EQ(ReadBytes(path), "16" + withKicks(changed, "4").substr(2));
+  EXPECT_FALSE(CellOf(*model, "FW/Ana Ribeiro.txt", "punches").data(RosterTableModel::kEditedRole).toBool());
+  EXPECT_EQ(ReadBytes(folder / "Fighters/HW/Twin One.txt"), twinOne);
+  EXPECT_FALSE(std::filesystem::exists(folder / "Fighters/LHW/Twin One.txt"));
 }
 
 TEST(RosterModel, ReloadReadsARowChangedOnDisk) {

@@ -23,9 +23,19 @@ namespace {
 
 using roster::test::CopyOfFixture;
 
+// The editor's program file in a program folder.
+std::filesystem::path EditorIn(const TempFolder& folder) {
+#ifdef _WIN32
+  return folder / "beditor.exe";
+#else
+  return folder / "beditor";
+#endif
+}
+
 class RosterWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    WriteBytes(EditorIn(folder_), "");
     window_ = std::make_unique<RosterWindow>(folder_.Path(), record::Game::TAV, dialogs_);
     window_->SetLauncher([this](const QString& program, const QStringList& arguments, const QString& folder) {
       launched_.push_back({program, arguments, folder});
@@ -158,7 +168,7 @@ TEST_F(RosterWindowTest, TheNameOrEnterOpensTheFighterInTheEditorAndTheRowIsRead
   QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, at);
   QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, at);
   ASSERT_EQ(launched_.size(), 1u);
-  EXPECT_EQ(QFileInfo(launched_[0].program).baseName(), "beditor") << launched_[0].program.toStdString();
+  EXPECT_EQ(std::filesystem::path(launched_[0].program.toStdString()), EditorIn(folder_));
   EXPECT_EQ(launched_[0].arguments, QStringList{"LW\\Ignacio Brevanza.txt"});
   EXPECT_EQ(launched_[0].folder, QString::fromStdString(folder_.Path().string()));
 
@@ -175,6 +185,37 @@ TEST_F(RosterWindowTest, TheNameOrEnterOpensTheFighterInTheEditorAndTheRowIsRead
   QTRY_VERIFY(window_->isActiveWindow());
   QApplication::sendEvent(window_.get(), &activation);
   EXPECT_EQ(Shown("SHW/Big Tom.txt", "punches").data().toString(), "2");
+}
+
+// Another program folder's editor would edit that folder's fighter of the same name.
+TEST_F(RosterWindowTest, WithoutAnEditorInItsProgramFolderNothingIsStartedAndTheWindowSaysSo) {
+  std::filesystem::remove(EditorIn(folder_));
+  window_->OpenInEditor(RowOf(window_->Model(), "LW/Ignacio Brevanza.txt"));
+  EXPECT_TRUE(launched_.empty());
+  ASSERT_EQ(dialogs_.messages.size(), 1u);
+  EXPECT_TRUE(dialogs_.Texts().join('\n').contains("no editor in the roster's program folder"))
+      << dialogs_.Texts().join('\n').toStdString();
+}
+
+// A value still being typed when the window closes is an edit like any other: it is asked
+// about, and saved on Save.
+TEST_F(RosterWindowTest, ClosingCommitsTheValueBeingTypedAndAsksAboutIt) {
+  QTableView& table = window_->Table();
+  table.setFocus();
+  table.setCurrentIndex(Shown("FW/Ana Ribeiro.txt", "punches"));
+  QTest::keyClick(&table, Qt::Key_F2);
+  auto* editor = table.viewport()->findChild<QLineEdit*>();
+  ASSERT_NE(editor, nullptr);
+  editor->selectAll();
+  QTest::keyClicks(editor, "17");
+  int asked = 0;
+  window_->SetUnsavedQuestion([&] {
+    ++asked;
+    return QMessageBox::Save;
+  });
+  EXPECT_TRUE(window_->close());
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(ReadBytes(folder_ / "Fighters/FW/Ana Ribeiro.txt").substr(0, 4), "17\r\n");
 }
 
 TEST_F(RosterWindowTest, ClosingWithUnsavedEditsAsksToSaveDiscardOrCancel) {
@@ -208,16 +249,26 @@ TEST(RosterWindowLoad, EscapeStopsALoadAndKeepsTheRowsRead) {
   for (int i = 0; i < 2000; ++i) WriteBytes(folder / ("Fighters/FW/Copy " + std::to_string(i) + ".txt"), ana);
   FakeDialogs dialogs;
   RosterWindow window(folder.Path(), record::Game::TAV, dialogs);
+  // The shortest slices, a few dozen files each: Esc comes in the middle of the load.
+  window.SetLoadSlice(std::chrono::milliseconds(0));
   window.show();
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   window.StartLoading();
+  QTRY_VERIFY(window.Model().LoadedCount() >= 100);
   ASSERT_TRUE(window.Loading());
+  const std::size_t read = window.Model().LoadedCount();
+  const std::string firstFile = window.Model().File(0).cell;
   QTest::keyClick(&window.Table(), Qt::Key_Escape);
   EXPECT_FALSE(window.Loading());
   QApplication::processEvents();
-  EXPECT_LT(window.Model().rowCount(), 2012);
-  EXPECT_EQ(window.Model().TotalCount(), window.Model().LoadedCount());
+  EXPECT_EQ(window.Model().LoadedCount(), read);
+  EXPECT_EQ(static_cast<std::size_t>(window.Model().rowCount()), read);
+  EXPECT_LT(read, 2012u);
+  EXPECT_EQ(window.Model().TotalCount(), read);
+  // The rows read are kept as they were, and the table goes on working with them.
+  EXPECT_EQ(window.Model().File(0).cell, firstFile);
+  EXPECT_FALSE(window.Model().data(window.Model().index(static_cast<int>(read) - 1, 1)).toString().isEmpty());
 }
 
 TEST(RosterWindowLoad, ACellIsReadableThroughTheAccessibilityTree) {

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/leak_suppressions.h"
+#include "desktop/leak_suppressions.h"
 #include "widgets/tahoma_font.h"
 
 extern char** environ;

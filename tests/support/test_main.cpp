@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "app/leak_suppressions.h"
+#include "desktop/leak_suppressions.h"
 #include "widgets/tahoma_font.h"
 
 int main(int argc, char** argv) {
