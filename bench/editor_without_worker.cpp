@@ -5,7 +5,7 @@
 #include <QApplication>
 
 #include "desktop/leak_suppressions.h"
-#include "app/program.h"
+#include "editor/editor_program.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

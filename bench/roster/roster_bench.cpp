@@ -20,7 +20,7 @@
 #include "core/csv.h"
 #include "core/file_access.h"
 #include "generated_roster.h"
-#include "roster/command_line.h"
+#include "roster_tool/command_line.h"
 
 namespace beditor::bench {
 namespace {

@@ -16,7 +16,7 @@
 #include "qt_adapters/dialogs.h"
 #include "generated_roster.h"
 #include "peak_memory.h"
-#include "roster/command_line.h"
+#include "roster_tool/command_line.h"
 #include "roster_window/roster_filter_model.h"
 #include "roster_window/roster_table_model.h"
 #include "roster_window/roster_window.h"

@@ -8,12 +8,12 @@
 
 #include "core/file_access.h"
 #include "core/number_text.h"
-#include "roster/cell_edit.h"
-#include "roster/import_command.h"
-#include "roster/import_plan.h"
-#include "roster/line_splice.h"
-#include "roster/refusal_text.h"
-#include "roster/roster_columns.h"
+#include "roster_rules/cell_edit.h"
+#include "roster_rules/import_plan.h"
+#include "roster_rules/import_write.h"
+#include "roster_rules/line_splice.h"
+#include "roster_rules/refusal_text.h"
+#include "roster_rules/roster_columns.h"
 #include "roster_window/cell_edit_command.h"
 
 namespace beditor {
@@ -22,6 +22,43 @@ namespace {
 using record::FieldKind;
 
 QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+// The save's write step in the window's words, a line for each step.
+class SaveReport : public roster::ImportWriteReport {
+ public:
+  void TeamFileCreated(const std::string& team) override {
+    lines_ << QStringLiteral("Created the team file Team/%1.txt").arg(Text(team));
+  }
+  void Written(const roster::RowPlan& row) override {
+    const QString target = Text(row.target.Display());
+    switch (row.action) {
+      case roster::RowPlan::Action::Change: lines_ << QStringLiteral("Saved %1").arg(target); break;
+      case roster::RowPlan::Action::Move:
+        lines_ << QStringLiteral("Moved %1 to %2").arg(Text(row.source.Display()), target);
+        break;
+      case roster::RowPlan::Action::Create: lines_ << QStringLiteral("Created %1").arg(target); break;
+    }
+  }
+  void OldFileKept(const roster::RowPlan& row, const std::string& reason) override {
+    lines_ << QStringLiteral("%1 was written to %2, but the old file could not be removed, so the fighter is in "
+                             "both folders: %3")
+                  .arg(Text(row.source.Display()), Text(row.target.Display()), Text(reason));
+  }
+  void Stopped(const roster::RowPlan&, const std::string& file, const std::string& reason, int written) override {
+    lines_ << QStringLiteral("Saving stopped while writing %1: %2").arg(Text(file), Text(reason))
+           << QStringLiteral("%1 is untouched; %2 files were written whole before it; the edits after it are kept.")
+                  .arg(Text(file))
+                  .arg(written);
+  }
+  const QStringList& Lines() const { return lines_; }
+
+  static QString Summary(const roster::ImportCounts& counts) {
+    return QStringLiteral("Saved: %1 changed, %2 moved, %3 created").arg(counts.changed).arg(counts.moved).arg(counts.created);
+  }
+
+ private:
+  QStringList lines_;
+};
 
 bool IsNumberColumn(int column) {
   if (column >= RosterTableModel::kFirstRatingColumn) return true;
@@ -413,10 +450,7 @@ RosterTableModel::SaveResult RosterTableModel::Save() {
     return result;
   }
 
-  std::ostringstream out;
-  std::ostringstream err;
-  const roster::RosterContext context = Context(out, err);
-  const roster::ImportPlan plan = roster::PlanImport(context, edited);
+  const roster::ImportPlan plan = roster::PlanImport(*context_, edited);
   if (!plan.refusals.empty()) {
     // Named by their files, each refusal carrying the row it was planned for.
     for (const roster::Refusal& refusal : plan.refusals)
@@ -425,9 +459,11 @@ RosterTableModel::SaveResult RosterTableModel::Save() {
     result.message = said.join(QLatin1Char('\n'));
     return result;
   }
-  const int code = roster::ApplyImport(context, plan);
+  SaveReport report;
+  const roster::ImportWriteResult written = roster::WriteImport(*context_, plan, report);
+  const bool complete = written.Complete();
   // The rows whose files now hold what the plan wrote are saved; the others keep their edits.
-  bool wroteAll = code == roster::kExitDone && said.isEmpty();
+  bool wroteAll = complete && said.isEmpty();
   std::vector<bool> planned(rows_.size(), false);
   for (const roster::RowPlan& rowPlan : plan.rows) {
     const auto index = static_cast<std::size_t>(rowPlan.row);
@@ -446,7 +482,7 @@ RosterTableModel::SaveResult RosterTableModel::Save() {
     ForgetRatings(row);
   }
   // Rows whose edits came to nothing on the file.
-  if (code == roster::kExitDone) {
+  if (complete) {
     for (const roster::ImportRow& importRow : edited) {
       const auto index = static_cast<std::size_t>(importRow.row);
       if (planned[index]) continue;
@@ -458,8 +494,8 @@ RosterTableModel::SaveResult RosterTableModel::Save() {
   }
   undo_.clear();
   RecheckAll();
-  said.prepend(Text(out.str()).trimmed());
-  if (!err.str().empty()) said << Text(err.str()).trimmed();
+  said = report.Lines() + said;
+  if (!written.stopped) said << SaveReport::Summary(written.counts);
   result.wroteAll = wroteAll;
   result.message = said.join(QLatin1Char('\n'));
   return result;

@@ -17,12 +17,12 @@
 #include <vector>
 
 #include "core/fighter_layout.h"
-#include "roster/choice_lists.h"
-#include "roster/fighter_view.h"
-#include "roster/refusal.h"
-#include "roster/roster_check.h"
-#include "roster/roster_context.h"
-#include "roster/roster_files.h"
+#include "roster_rules/choice_lists.h"
+#include "roster_rules/fighter_view.h"
+#include "roster_rules/refusal.h"
+#include "roster_rules/roster_check.h"
+#include "roster_rules/roster_context.h"
+#include "roster_rules/roster_files.h"
 
 namespace beditor {
 

@@ -28,7 +28,7 @@
 #include "qt_adapters/path_text.h"
 #include "roster_window/roster_cell_delegate.h"
 #include "roster_window/roster_filter_model.h"
-#include "roster/refusal_text.h"
+#include "roster_rules/refusal_text.h"
 #include "roster_window/roster_table_model.h"
 
 namespace beditor {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/fighter_layout.h"
-#include "roster/roster_columns.h"
+#include "roster_rules/roster_columns.h"
 #include "roster_run.h"
 #include "roster_window/roster_table_model.h"
 

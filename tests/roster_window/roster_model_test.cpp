@@ -6,7 +6,7 @@
 #include <QColor>
 
 #include "core/csv.h"
-#include "roster/refusal_text.h"
+#include "roster_rules/refusal_text.h"
 #include "roster_model_fixture.h"
 #include "support/qt_printers.h"
 #include "support/refusing_files.h"

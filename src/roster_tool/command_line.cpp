@@ -1,0 +1,101 @@
+#include "roster_tool/command_line.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+
+#include "beditor_version.h"
+#include "core/file_access.h"
+#include "core/path_utf8.h"
+#include "core/program_folder_lists.h"
+#include "roster_tool/check_command.h"
+#include "roster_tool/csv_output.h"
+#include "roster_tool/export_command.h"
+#include "roster_tool/import_command.h"
+#include "roster_rules/quoted_text.h"
+#include "roster_tool/rate_command.h"
+#include "roster_rules/roster_context.h"
+
+namespace beditor::roster {
+
+int RunRosterTool(const std::vector<std::string>& arguments, const ToolStreams& streams) {
+  CLI::App app("Checks, rates, exports and imports the fighters of a BEditor program folder.", "beditor-roster");
+  app.set_version_flag("--version", std::string("beditor-roster ") + BEDITOR_VERSION);
+  app.require_subcommand(1);
+  app.fallthrough();  // the global options may also follow the command
+
+  std::string folder;
+  std::string mode;
+  bool quiet = false;
+  app.add_option("--folder", folder, "Program folder (default: the folder of this program)");
+  app.add_option("--mode", mode, "Game whose categories apply (default: the editor's, from EditorMode.txt)")
+      ->check(CLI::IsMember({"tav", "jex"}, CLI::ignore_case));
+  app.add_flag("-q,--quiet", quiet, "No progress line");
+
+  std::vector<std::string> files;
+  CLI::App* check = app.add_subcommand(
+      "check", "PATH:LINE: error|warning: message for what the editor would refuse, clamp or pad, misplaced "
+               "fighters, missing team files and repeated fighters (exit code 1 on errors)");
+  check->add_option("FILE", files, "Fighter files (default: every Fighters/*/*.txt)");
+
+  RateOptions rate;
+  std::string rateSeparator = ",";
+  CLI::App* rateCommand = app.add_subcommand("rate", "The evaluation's six ratings of each fighter");
+  rateCommand->add_option("FILE", files, "Fighter files (default: every Fighters/*/*.txt)");
+  rateCommand->add_flag("--csv", rate.csv, "CSV instead of an aligned table");
+  rateCommand->add_option("--separator", rateSeparator, "CSV separator")->check(CLI::IsMember({",", ";"}));
+  rateCommand->add_option("-o,--output", rate.outputFile, "Write to this file instead of standard output");
+
+  ExportOptions exportOptions;
+  std::string exportSeparator = ",";
+  CLI::App* exportCommand = app.add_subcommand(
+      "export", "One CSV row per fighter (UTF-8 with a byte-order mark), in weight-list order, then by file name");
+  exportCommand->add_option("-o,--output", exportOptions.outputFile, "Write to this file instead of standard output");
+  exportCommand
+      ->add_option("--separator", exportSeparator,
+                   "\";\" for spreadsheets that use a comma as their decimal separator")
+      ->check(CLI::IsMember({",", ";"}));
+
+  ImportOptions importOptions;
+  CLI::App* importCommand = app.add_subcommand(
+      "import", "Writes an exported, edited CSV file back into the fighter files, once every row passed its checks "
+                "(exit code 1 when the file is refused or a write fails)");
+  importCommand->add_option("FILE", importOptions.csvFile, "The CSV file")->required();
+  importCommand->add_flag("--dry-run", importOptions.dryRun, "Show what would change, field by field; write nothing");
+
+  std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+  try {
+    app.parse(reversed);
+  } catch (const CLI::ParseError& error) {
+    const int code = app.exit(error, streams.out, streams.err);
+    return code == 0 ? kExitDone : kExitUsage;
+  }
+
+  std::transform(mode.begin(), mode.end(), mode.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  RosterContext context{folder.empty() ? ProgramFolder() : PathFromUtf8(folder), record::Game::TAV, streams.out,
+                        streams.err, streams.errIsTerminal && !quiet};
+  context.game = mode.empty() ? StartingGame(context.folder) : mode == "jex" ? record::Game::JEX : record::Game::TAV;
+
+  try {
+    std::error_code error;
+    if (!std::filesystem::is_directory(context.folder, error))
+      throw UnreadableFolderError(Quoted(AbsolutePathText(context.folder)) + " is not a folder");
+    if (check->parsed()) return RunCheck(context, files);
+    if (rateCommand->parsed()) {
+      rate.separator = SeparatorFromOption(rateSeparator);
+      return RunRate(context, files, rate);
+    }
+    if (exportCommand->parsed()) {
+      exportOptions.separator = SeparatorFromOption(exportSeparator);
+      return RunExport(context, exportOptions);
+    }
+    return RunImport(context, importOptions);
+  } catch (const UnreadableFolderError& error) {
+    streams.err << "error: program folder: " << error.what() << '\n';
+    return kExitUsage;
+  } catch (const BEditorError& error) {
+    streams.err << "error: " << error.what() << '\n';
+    return kExitProblems;
+  }
+}
+
+}  // namespace beditor::roster

@@ -1,0 +1,61 @@
+#include "roster_tool/export_command.h"
+
+#include "core/csv.h"
+#include "roster_rules/choice_lists.h"
+#include "roster_tool/csv_output.h"
+#include "roster_rules/fighter_view.h"
+#include "roster_tool/formula_guard.h"
+#include "roster_tool/progress_line.h"
+#include "roster_rules/roster_columns.h"
+#include "roster_rules/roster_files.h"
+
+namespace beditor::roster {
+
+int RunExport(const RosterContext& context, const ExportOptions& options) {
+  const ChoiceLists lists = ChoiceLists::Read(context);
+  const RosterFiles roster = ListRoster(context);
+  const auto& files = roster.files;
+  ReportUnlisted(roster, context.err);
+  CsvOutput output(context, options.outputFile);
+  std::ostream& out = output.Stream();
+  out << kUtf8ByteOrderMark << WriteCsvRecord(ExportHeader(), options.separator);
+
+  // Row by row: the roster is never held whole.
+  CsvRecordWriter writer(out, options.separator);
+  ProgressLine progress(context.err, context.showProgress, "export", files.size());
+  int unreadable = 0;
+  FighterReader reader(context);
+  FighterView fighter;
+  FieldCells converted;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    progress.Done(i);
+    try {
+      reader.Read(files[i], fighter);
+    } catch (const BEditorError& error) {
+      progress.Clear();
+      context.err << files[i].Display() << ":1: error: not exported: " << error.what() << '\n';
+      ++unreadable;
+      continue;
+    }
+    // A folder of the user's own may begin with anything.
+    writer.Cell(GuardedCell(files[i].cell));
+    for (const std::string_view cell : ExportCellViews(fighter, lists, converted)) {
+      if (NeedsFormulaGuard(cell))
+        writer.Cell(GuardedCell(cell));
+      else
+        writer.Cell(cell);
+    }
+    if (const auto ratings = RatingsOf(fighter)) {
+      for (int value : RatingValues(*ratings)) writer.Cell(value);
+    } else {
+      writer.EmptyCells(kRatingColumns.size());
+    }
+    writer.EndRecord();
+  }
+  writer.Flush();
+  progress.Clear();
+  output.Finish();
+  return unreadable > 0 || !roster.unlisted.empty() ? kExitProblems : kExitDone;
+}
+
+}  // namespace beditor::roster

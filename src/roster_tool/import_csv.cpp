@@ -1,0 +1,83 @@
+#include "roster_tool/import_csv.h"
+
+#include <map>
+
+#include "core/csv.h"
+#include "roster_tool/formula_guard.h"
+#include "roster_rules/quoted_text.h"
+#include "roster_rules/refusal_text.h"
+#include "roster_rules/roster_columns.h"
+
+namespace beditor::roster {
+namespace {
+
+constexpr int kAbsent = 0;
+
+std::string Located(std::string_view csvName, int row, int column, const std::string& message) {
+  return std::string(csvName) + ":" + std::to_string(row) + ":" + std::to_string(column) + ": " + message;
+}
+
+// Finds the columns; false, with the CSV's refusals said, when the header will not do.
+bool ReadHeader(const CsvRecord& header, std::string_view csvName, ImportCsv& csv) {
+  std::map<std::string, int*> known = {{kFileColumn, &csv.fileColumn}};
+  for (std::size_t i = 0; i < record::kFields.size(); ++i) known[record::kFields[i].column] = &csv.fieldColumns[i];
+  for (std::size_t column = 0; column < header.cells.size(); ++column) {
+    const auto found = known.find(header.cells[column]);
+    if (found == known.end()) continue;  // ratings and columns of the user's own
+    if (*found->second != kAbsent)
+      csv.refusals.push_back(
+          Located(csvName, 1, static_cast<int>(column) + 1, "the column " + Quoted(found->first) + " appears twice"));
+    *found->second = static_cast<int>(column) + 1;
+  }
+  if (csv.fileColumn == kAbsent) csv.refusals.push_back(Located(csvName, 1, 1, "the required column \"file\" is missing"));
+  return csv.refusals.empty();
+}
+
+const std::string& Cell(const CsvRecord& record, int column) {
+  static const std::string kEmpty;
+  return column > 0 && static_cast<std::size_t>(column) <= record.cells.size()
+             ? record.cells[static_cast<std::size_t>(column - 1)]
+             : kEmpty;
+}
+
+}  // namespace
+
+ImportCsv ReadImportCsv(std::string_view csvBytes, std::string_view csvName) {
+  ImportCsv csv;
+  CsvTable table;
+  try {
+    table = ReadCsvFile(csvBytes, csvName);
+  } catch (const CsvFormatError& error) {
+    csv.refusals.push_back(error.what());
+    return csv;
+  }
+  if (table.records.empty()) {
+    csv.refusals.push_back(Located(csvName, 1, 1, "the file is empty: its first row names the columns"));
+    return csv;
+  }
+  if (!ReadHeader(table.records.front(), csvName, csv)) return csv;
+  for (std::size_t i = 1; i < table.records.size(); ++i) {
+    const CsvRecord& record = table.records[i];
+    bool blank = true;
+    for (const auto& cell : record.cells) blank = blank && cell.empty();
+    if (blank) continue;  // spreadsheets leave empty rows at the end
+    ImportRow& row = csv.rows.emplace_back();
+    row.row = record.row;
+    row.file = std::string(WithoutFormulaGuard(Cell(record, csv.fileColumn)));
+    for (std::size_t field = 0; field < record::kFields.size(); ++field)
+      if (csv.fieldColumns[field] != kAbsent)
+        row.cells[field] = std::string(WithoutFormulaGuard(Cell(record, csv.fieldColumns[field])));
+  }
+  return csv;
+}
+
+std::string CsvRefusalLine(const ImportCsv& csv, std::string_view csvName, const Refusal& refusal) {
+  int column = csv.fileColumn;
+  if (refusal.field) {
+    const int fieldColumn = csv.fieldColumns[record::RowOf(*refusal.field)];
+    if (fieldColumn != kAbsent) column = fieldColumn;
+  }
+  return Located(csvName, refusal.row, column, EnglishRefusal(refusal));
+}
+
+}  // namespace beditor::roster
