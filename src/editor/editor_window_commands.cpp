@@ -10,6 +10,7 @@
 #include "editor/editor_window.h"
 #include "evaluation/evaluation_window.h"
 #include "core/file_access.h"
+#include "core/file_errors.h"
 #include "qt_adapters/path_text.h"
 #include "resources/editor_layout.h"
 #include "widgets/gradient_button.h"
@@ -81,9 +82,10 @@ void EditorWindow::SaveFighter() {
   // A fighter that changed category leaves its old folder, unless it was saved over itself.
   if (loadedCategory_ != -1 && loadedCategory_ != category &&
       !SameFile(loadedPath_, savedPath)) {
-    RemoveFile(loadedPath_);
-    // The removal reports nothing; a file still there (read-only, say) is the user's to see.
-    if (IsExistingFile(loadedPath_)) {
+    try {
+      record::RemoveFormerFile(loadedPath_);
+    } catch (const FileRemoveError&) {
+      // Still there (read-only, say): the user's to see.
       dialogs_.ShowSystemMessage(
           QStringLiteral("The fighter was saved, but its old file could not be removed:\n%1\n"
                          "The fighter is now in two category folders.")

@@ -2,6 +2,7 @@
 
 #include "core/file_access.h"
 #include "core/file_errors.h"
+#include "core/save_rules.h"
 #include "core/team_file.h"
 
 namespace beditor::roster {
@@ -49,7 +50,7 @@ ImportWriteResult WriteImport(const RosterContext& context, const ImportPlan& pl
     }
     if (row.action == RowPlan::Action::Move) {
       try {
-        RemoveFileOrThrow(PathOf(context, row.source));
+        record::RemoveFormerFile(PathOf(context, row.source));
       } catch (const FileRemoveError& error) {
         // The new file is whole and stays; the user is told where the fighter now is twice.
         ++result.counts.copied;
