@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libjpeg62-turbo-dev libboost-dev libfontconfig-dev
-  # Qt's own texts (file dialogs, message box buttons) in the user's language.
-  qt6-translations-l10n
+  # Qt's own texts (file dialogs, message box buttons) in the user's language, and Qt's
+  # translation tools (lupdate, lrelease) for ours.
+  qt6-translations-l10n qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
   fonts-wine

@@ -18,6 +18,28 @@ std::filesystem::path LanguageFile(const std::filesystem::path& programFolder, s
 
 std::string LanguageCode(const LineList& config) { return config.LineAt(0); }
 
+std::optional<std::string> FolderLanguageCode(const std::filesystem::path& programFolder) {
+  try {
+    LineList config;
+    config.LoadLines(programFolder / kConfigFileName);
+    return LanguageCode(config);
+  } catch (const BEditorError&) {
+    return std::nullopt;
+  }
+}
+
+std::optional<LineList> ReadCaptionTable(const std::filesystem::path& programFolder) {
+  const auto code = FolderLanguageCode(programFolder);
+  if (!code) return std::nullopt;
+  try {
+    LineList captions;
+    captions.LoadLines(CaptionTablePath(programFolder, *code));
+    return captions;
+  } catch (const BEditorError&) {
+    return std::nullopt;
+  }
+}
+
 std::filesystem::path CaptionTablePath(const std::filesystem::path& programFolder, std::string_view code) {
   return LanguageFile(programFolder, code, "-Translation.txt");
 }

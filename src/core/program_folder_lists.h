@@ -3,6 +3,7 @@
 // its caption table and style list, the weight list of each game, and the remembered
 // editor mode.
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,15 @@ constexpr const char* kEditorModeFileName = "EditorMode.txt";
 
 // The language code: the first line of Config.txt. Throws ListIndexError for an empty file.
 std::string LanguageCode(const LineList& config);
+
+// The program folder's language code, as the editor reads it (Windows-1252 bytes); nothing
+// when Config.txt cannot be read or is empty. For the windows that follow the editor's
+// language without being the editor: they show no box for it.
+std::optional<std::string> FolderLanguageCode(const std::filesystem::path& programFolder);
+
+// The lines of the caption table of the program folder's language, as the editor reads it;
+// nothing when Config.txt or the table cannot be read.
+std::optional<LineList> ReadCaptionTable(const std::filesystem::path& programFolder);
 
 // "<code>-Translation.txt" and "<code>-estilo.txt" in the program folder; the code is
 // Windows-1252 bytes as Config.txt holds them.

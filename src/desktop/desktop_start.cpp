@@ -16,7 +16,8 @@ QLocale NamedApplicationLocale(const QString& applicationName) {
 
 }  // namespace
 
-DesktopStart::DesktopStart(const QString& applicationName, const std::filesystem::path& programFolder)
-    : qtTexts_(NamedApplicationLocale(applicationName)), icon_(programFolder) {}
+DesktopStart::DesktopStart(const QString& applicationName, const std::filesystem::path& programFolder,
+                           const std::filesystem::path& languageFolder)
+    : qtTexts_(NamedApplicationLocale(applicationName)), ownTexts_(languageFolder), icon_(programFolder) {}
 
 }  // namespace beditor

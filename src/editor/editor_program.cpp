@@ -11,7 +11,7 @@
 namespace beditor {
 
 int RunProgram(QApplication& application, int argc, char** argv) {
-  const DesktopStart desktop(QStringLiteral("BEditor"), ProgramFolder());
+  const DesktopStart desktop(QStringLiteral("BEditor"), ProgramFolder(), ProgramFolder());
   InstallTahoma();
 
   QtDialogs dialogs;

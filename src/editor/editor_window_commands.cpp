@@ -87,10 +87,12 @@ void EditorWindow::SaveFighter() {
     } catch (const FileRemoveError&) {
       // Still there (read-only, say): the user's to see.
       dialogs_.ShowSystemMessage(
-          QStringLiteral("The fighter was saved, but its old file could not be removed:\n%1\n"
-                         "The fighter is now in two category folders.")
+          // Not a caption of the table: in the program folder's language through our own
+          // translation (desktop/program_translation.h).
+          tr("The fighter was saved, but its old file could not be removed:\n%1\n"
+             "The fighter is now in two category folders.")
               .arg(ToQString(loadedPath_)),
-          QStringLiteral("Old file not removed"), kMessageOk | kMessageIconWarning);
+          tr("Old file not removed"), kMessageOk | kMessageIconWarning);
     }
   }
   ClearAll();

@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
   }
 
   QApplication application(argc, argv);
-  const beditor::DesktopStart desktop(QStringLiteral("BEditor roster"), beditor::ProgramFolder());
+  const beditor::DesktopStart desktop(QStringLiteral("BEditor roster"), beditor::ProgramFolder(), folder);
 
   beditor::QtDialogs dialogs;
   beditor::RosterWindow window(folder, game, dialogs);

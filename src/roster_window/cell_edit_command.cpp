@@ -8,7 +8,7 @@ namespace beditor {
 CellEditCommand::CellEditCommand(RosterTableModel& model, int row, std::size_t field,
                                  std::optional<std::string> before, std::optional<std::string> after)
     : model_(model), row_(row), field_(field), before_(std::move(before)), after_(std::move(after)) {
-  setText(QStringLiteral("edit %1").arg(QString::fromLatin1(record::kFields[field].title)));
+  setText(RosterTableModel::tr("edit %1").arg(model.ColumnTitle(RosterTableModel::kFirstFieldColumn + static_cast<int>(field))));
 }
 
 void CellEditCommand::undo() { model_.ApplyEdit(row_, field_, before_); }

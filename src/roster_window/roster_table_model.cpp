@@ -12,9 +12,10 @@
 #include "roster_rules/import_plan.h"
 #include "roster_rules/import_write.h"
 #include "roster_rules/line_splice.h"
-#include "roster_rules/refusal_text.h"
 #include "roster_rules/roster_columns.h"
 #include "roster_window/cell_edit_command.h"
+#include "roster_window/column_titles.h"
+#include "roster_window/refusal_words.h"
 
 namespace beditor {
 namespace {
@@ -27,33 +28,33 @@ QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), stat
 class SaveReport : public roster::ImportWriteReport {
  public:
   void TeamFileCreated(const std::string& team) override {
-    lines_ << QStringLiteral("Created the team file Team/%1.txt").arg(Text(team));
+    lines_ << RosterTableModel::tr("Created the team file Team/%1.txt").arg(Text(team));
   }
   void Written(const roster::RowPlan& row) override {
     const QString target = Text(row.target.Display());
     switch (row.action) {
-      case roster::RowPlan::Action::Change: lines_ << QStringLiteral("Saved %1").arg(target); break;
+      case roster::RowPlan::Action::Change: lines_ << RosterTableModel::tr("Saved %1").arg(target); break;
       case roster::RowPlan::Action::Move:
-        lines_ << QStringLiteral("Moved %1 to %2").arg(Text(row.source.Display()), target);
+        lines_ << RosterTableModel::tr("Moved %1 to %2").arg(Text(row.source.Display()), target);
         break;
-      case roster::RowPlan::Action::Create: lines_ << QStringLiteral("Created %1").arg(target); break;
+      case roster::RowPlan::Action::Create: lines_ << RosterTableModel::tr("Created %1").arg(target); break;
     }
   }
   void OldFileKept(const roster::RowPlan& row, const std::string& reason) override {
-    lines_ << QStringLiteral("%1 was written to %2, but the old file could not be removed, so the fighter is in "
-                             "both folders: %3")
+    lines_ << RosterTableModel::tr("%1 was written to %2, but the old file could not be removed, so the fighter is "
+                                   "in both folders: %3")
                   .arg(Text(row.source.Display()), Text(row.target.Display()), Text(reason));
   }
   void Stopped(const roster::RowPlan&, const std::string& file, const std::string& reason, int written) override {
-    lines_ << QStringLiteral("Saving stopped while writing %1: %2").arg(Text(file), Text(reason))
-           << QStringLiteral("%1 is untouched; %2 files were written whole before it; the edits after it are kept.")
+    lines_ << RosterTableModel::tr("Saving stopped while writing %1: %2").arg(Text(file), Text(reason))
+           << RosterTableModel::tr("%1 is untouched; %2 files were written whole before it; the edits after it are kept.")
                   .arg(Text(file))
                   .arg(written);
   }
   const QStringList& Lines() const { return lines_; }
 
   static QString Summary(const roster::ImportCounts& counts) {
-    return QStringLiteral("Saved: %1 changed, %2 moved, %3 created").arg(counts.changed).arg(counts.moved).arg(counts.created);
+    return RosterTableModel::tr("Saved: %1 changed, %2 moved, %3 created").arg(counts.changed).arg(counts.moved).arg(counts.created);
   }
 
  private:
@@ -82,6 +83,7 @@ int RosterTableModel::ColumnOf(record::Field field) {
 RosterTableModel::RosterTableModel(std::filesystem::path folder, record::Game game, QObject* parent)
     : QAbstractTableModel(parent), folder_(std::move(folder)), game_(game) {
   context_ = std::make_unique<roster::RosterContext>(Context(quiet_, quiet_));
+  titles_ = ColumnTitles(folder_);
 }
 
 RosterTableModel::~RosterTableModel() {
@@ -264,9 +266,9 @@ QVariant RosterTableModel::data(const QModelIndex& index, int role) const {
       if (role == Qt::DecorationRole) return ProblemIcon(error);
       QStringList lines;
       for (const auto* finding : found)
-        lines << QStringLiteral("line %1: %2: %3")
+        lines << tr("line %1: %2: %3")
                      .arg(finding->line)
-                     .arg(finding->error ? QStringLiteral("error") : QStringLiteral("warning"), Text(finding->message));
+                     .arg(finding->error ? tr("error") : tr("warning"), Text(finding->message));
       return lines.join(QLatin1Char('\n'));
     }
     case Qt::ForegroundRole:
@@ -288,11 +290,7 @@ QVariant RosterTableModel::headerData(int section, Qt::Orientation orientation, 
     return QAbstractTableModel::headerData(section, orientation, role);
   }
   const bool rating = section >= kFirstRatingColumn;
-  if (role == Qt::DisplayRole) {
-    if (section == kFileColumn) return QStringLiteral("File");
-    if (rating) return QString::fromLatin1(roster::kRatingNames[static_cast<std::size_t>(section - kFirstRatingColumn)]);
-    return QString::fromLatin1(record::kFields[FieldOf(section)].title);
-  }
+  if (role == Qt::DisplayRole) return ColumnTitle(section);
   if (role == Qt::ToolTipRole) {
     // The CSV's column name, for those who also use the roster tool.
     if (section == kFileColumn) return QStringLiteral("file");
@@ -431,31 +429,34 @@ RosterTableModel::SaveResult RosterTableModel::Save() {
 
   QStringList said;
   if (!changedOnDisk.isEmpty()) {
-    said << QStringLiteral("Changed on disk since it was read, not overwritten: read again, with its edits on top; "
-                           "save again to write them: %1")
+    said << tr("Changed on disk since it was read, not overwritten: read again, with its edits on top; "
+               "save again to write them: %1")
                 .arg(changedOnDisk.join(QStringLiteral(", ")));
   }
   if (!gone.isEmpty()) {
-    said << QStringLiteral("Gone from disk (moved or deleted by another program), its edits cannot be saved: %1")
+    said << tr("Gone from disk (moved or deleted by another program), its edits cannot be saved: %1")
                 .arg(gone.join(QStringLiteral(", ")));
   }
   if (!unreadable.isEmpty()) {
-    said << QStringLiteral("Could not be read to check for changes, not saved (its edits are kept): %1")
+    said << tr("Could not be read to check for changes, not saved (its edits are kept): %1")
                 .arg(unreadable.join(QStringLiteral(", ")));
   }
   if (!changedOnDisk.isEmpty()) RecheckAll();
   if (edited.empty()) {
     result.wroteAll = said.isEmpty();
-    result.message = said.isEmpty() ? QStringLiteral("Nothing to save") : said.join(QLatin1Char('\n'));
+    result.message = said.isEmpty() ? tr("Nothing to save") : said.join(QLatin1Char('\n'));
     return result;
   }
 
   const roster::ImportPlan plan = roster::PlanImport(*context_, edited);
   if (!plan.refusals.empty()) {
     // Named by their files, each refusal carrying the row it was planned for.
-    for (const roster::Refusal& refusal : plan.refusals)
-      said << Text(rows_[static_cast<std::size_t>(refusal.row)].file.Display() + ": " + roster::EnglishRefusal(refusal));
-    said << QStringLiteral("Nothing was written.");
+    for (const roster::Refusal& refusal : plan.refusals) {
+      const int column = refusal.field ? ColumnOf(*refusal.field) : kFileColumn;
+      said << Text(rows_[static_cast<std::size_t>(refusal.row)].file.Display()) + QStringLiteral(": ") +
+                  RefusalWords(refusal, ColumnTitle(column));
+    }
+    said << tr("Nothing was written.");
     result.message = said.join(QLatin1Char('\n'));
     return result;
   }

@@ -65,6 +65,8 @@ class RosterTableModel : public QAbstractTableModel {
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  // The column's header, in the program folder's language (column_titles.h).
+  QString ColumnTitle(int column) const { return titles_.value(column); }
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   // An edit by the import's rules: refused ones emit EditRefused and change nothing; the
@@ -151,6 +153,7 @@ class RosterTableModel : public QAbstractTableModel {
   std::ostringstream quiet_;  // where the check's context sends nothing
   std::unique_ptr<roster::RosterContext> context_;
   std::unique_ptr<roster::ChoiceLists> lists_;
+  QStringList titles_;
   std::unique_ptr<roster::FighterReader> reader_;
   std::unique_ptr<roster::RosterCheck> check_;
   std::vector<roster::FighterFile> pending_;

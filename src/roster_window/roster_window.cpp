@@ -28,7 +28,7 @@
 #include "qt_adapters/path_text.h"
 #include "roster_window/roster_cell_delegate.h"
 #include "roster_window/roster_filter_model.h"
-#include "roster_rules/refusal_text.h"
+#include "roster_window/refusal_words.h"
 #include "roster_window/roster_table_model.h"
 
 namespace beditor {
@@ -60,18 +60,18 @@ RosterWindow::RosterWindow(std::filesystem::path folder, record::Game game, Dial
   auto* bar = new QHBoxLayout;
   filterBox_ = new QLineEdit(central);
   filterBox_->setObjectName(QStringLiteral("filterBox"));
-  filterBox_->setPlaceholderText(QStringLiteral("Filter by name, team or nationality"));
-  filterBox_->setAccessibleName(QStringLiteral("Filter"));
+  filterBox_->setPlaceholderText(tr("Filter by name, team or nationality"));
+  filterBox_->setAccessibleName(tr("Filter"));
   filterBox_->setClearButtonEnabled(true);
   categoryBox_ = new QComboBox(central);
   categoryBox_->setObjectName(QStringLiteral("categoryBox"));
-  categoryBox_->setAccessibleName(QStringLiteral("Category"));
-  categoryBox_->addItem(QStringLiteral("All categories"));
+  categoryBox_->setAccessibleName(tr("Category"));
+  categoryBox_->addItem(tr("All categories"));
   rowCount_ = new QLabel(central);
   rowCount_->setObjectName(QStringLiteral("rowCount"));
-  auto* filterLabel = new QLabel(QStringLiteral("F&ilter:"), central);
+  auto* filterLabel = new QLabel(tr("F&ilter:"), central);
   filterLabel->setBuddy(filterBox_);
-  auto* categoryLabel = new QLabel(QStringLiteral("C&ategory:"), central);
+  auto* categoryLabel = new QLabel(tr("C&ategory:"), central);
   categoryLabel->setBuddy(categoryBox_);
   bar->addWidget(filterLabel);
   bar->addWidget(filterBox_, 2);
@@ -82,7 +82,7 @@ RosterWindow::RosterWindow(std::filesystem::path folder, record::Game game, Dial
 
   table_ = new QTableView(central);
   table_->setObjectName(QStringLiteral("rosterTable"));
-  table_->setAccessibleName(QStringLiteral("Roster"));
+  table_->setAccessibleName(tr("Roster"));
   table_->setModel(filter_);
   table_->setItemDelegate(new RosterCellDelegate(table_));
   table_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
@@ -124,7 +124,7 @@ RosterWindow::RosterWindow(std::filesystem::path folder, record::Game game, Dial
   connect(filter_, &QAbstractItemModel::modelReset, this, [this] { ShowCounts(); });
   connect(model_, &RosterTableModel::ProblemsCounted, this, [this] { ShowCounts(); });
   connect(model_, &RosterTableModel::EditRefused, this, [this](const QModelIndex& index, const roster::Refusal& refusal) {
-    ShowRefusal(index, QString::fromStdString(roster::EnglishRefusal(refusal)));
+    ShowRefusal(index, RefusalWords(refusal, model_->ColumnTitle(index.column())));
   });
   connect(model_, &RosterTableModel::EditFailed, this, &RosterWindow::ShowRefusal);
   connect(&model_->UndoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) {
@@ -138,7 +138,7 @@ RosterWindow::RosterWindow(std::filesystem::path folder, record::Game game, Dial
     return QProcess::startDetached(program, arguments, folder);
   };
   unsavedQuestion_ = [this] {
-    return QMessageBox::question(this, kTitle, QStringLiteral("The roster has unsaved edits."),
+    return QMessageBox::question(this, kTitle, tr("The roster has unsaved edits."),
                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
   };
   BuildMenus();
@@ -153,36 +153,36 @@ RosterWindow::~RosterWindow() {
 }
 
 void RosterWindow::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  QAction* save = file->addAction(QStringLiteral("&Save"), this, [this] { Save(); });
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  QAction* save = file->addAction(tr("&Save"), this, [this] { Save(); });
   save->setObjectName(QStringLiteral("saveAction"));
   save->setShortcut(QKeySequence::Save);
-  QAction* open = file->addAction(QStringLiteral("&Open in editor"), this, [this] {
+  QAction* open = file->addAction(tr("&Open in editor"), this, [this] {
     if (const int row = CurrentRow(); row >= 0) OpenInEditor(row);
   });
   open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
   file->addSeparator();
-  QAction* quit = file->addAction(QStringLiteral("&Close"), this, &QWidget::close);
+  QAction* quit = file->addAction(tr("&Close"), this, &QWidget::close);
   quit->setShortcut(QKeySequence::Close);
 
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-  QAction* undo = model_->UndoStack().createUndoAction(this, QStringLiteral("&Undo"));
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  QAction* undo = model_->UndoStack().createUndoAction(this, tr("&Undo"));
   undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  QAction* redo = model_->UndoStack().createRedoAction(this, QStringLiteral("&Redo"));
+  QAction* redo = model_->UndoStack().createRedoAction(this, tr("&Redo"));
   redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   edit->addAction(undo);
   edit->addAction(redo);
   edit->addSeparator();
-  QAction* find = edit->addAction(QStringLiteral("&Filter"), this, [this] {
+  QAction* find = edit->addAction(tr("&Filter"), this, [this] {
     filterBox_->setFocus(Qt::ShortcutFocusReason);
     filterBox_->selectAll();
   });
   find->setShortcut(QKeySequence::Find);
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  help->addAction(QStringLiteral("&About"), this, [this] {
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  help->addAction(tr("&About"), this, [this] {
     QMessageBox::about(this, kTitle,
-                       QStringLiteral("%1 %2\nThe fighters of a BEditor program folder in one table.")
+                       tr("%1 %2\nThe fighters of a BEditor program folder in one table.")
                            .arg(kTitle, QStringLiteral(BEDITOR_VERSION)));
   });
 }
@@ -198,7 +198,7 @@ void RosterWindow::StartLoading() {
     progress_->setValue(0);
     progress_->show();
     cancelLoad_->setEnabled(true);
-    statusBar()->showMessage(QStringLiteral("Reading the roster... (Esc stops)"));
+    statusBar()->showMessage(tr("Reading the roster... (Esc stops)"));
     QTimer::singleShot(0, this, &RosterWindow::LoadNextSlice);
   });
 }
@@ -233,7 +233,7 @@ void RosterWindow::FinishLoading(bool cancelled) {
   cancelLoad_->setEnabled(false);
   progress_->hide();
   if (cancelled) {
-    statusBar()->showMessage(QStringLiteral("Stopped: %1 of %2 fighters read")
+    statusBar()->showMessage(tr("Stopped: %1 of %2 fighters read")
                                  .arg(QLocale().toString(static_cast<qulonglong>(model_->LoadedCount())),
                                       QLocale().toString(static_cast<qulonglong>(total))));
   } else {
@@ -244,7 +244,7 @@ void RosterWindow::FinishLoading(bool cancelled) {
 }
 
 QString RosterWindow::RowCountText() const {
-  return QStringLiteral("%1 of %2 fighters")
+  return tr("%1 of %2 fighters")
       .arg(QLocale().toString(filter_->rowCount()), QLocale().toString(model_->rowCount()));
 }
 
@@ -252,10 +252,10 @@ void RosterWindow::ShowCounts() {
   rowCount_->setText(RowCountText());
   const int errors = model_->ErrorCount();
   const int warnings = model_->WarningCount();
-  problems_->setText(QStringLiteral("%1 %2, %3 %4")
-                         .arg(QLocale().toString(errors), errors == 1 ? QStringLiteral("error") : QStringLiteral("errors"),
-                              QLocale().toString(warnings),
-                              warnings == 1 ? QStringLiteral("warning") : QStringLiteral("warnings")));
+  const QString errorText = errors == 1 ? tr("%1 error") : tr("%1 errors");
+  const QString warningText = warnings == 1 ? tr("%1 warning") : tr("%1 warnings");
+  problems_->setText(tr("%1, %2").arg(errorText.arg(QLocale().toString(errors)),
+                                      warningText.arg(QLocale().toString(warnings))));
   // The fighters of a folder that could not be listed are missing from the table: say which.
   QStringList unlisted;
   for (const roster::UnlistedFolder& folder : model_->UnlistedFolders())
@@ -318,16 +318,16 @@ void RosterWindow::OpenInEditor(int row) {
   const QString program = QDir(folder).filePath(EditorProgramName());
   if (!QFileInfo(program).isFile()) {
     dialogs_.ShowSystemMessage(
-        QStringLiteral("There is no editor in the roster's program folder, so the fighter was not opened: %1")
+        tr("There is no editor in the roster's program folder, so the fighter was not opened: %1")
             .arg(QDir::toNativeSeparators(program)),
         kTitle, kMessageIconError);
     return;
   }
   if (launcher_(program, {relative}, folder)) {
     opened_.insert(row);
-    statusBar()->showMessage(QStringLiteral("Opened %1 in the editor").arg(QString::fromStdString(file.Display())), 5000);
+    statusBar()->showMessage(tr("Opened %1 in the editor").arg(QString::fromStdString(file.Display())), 5000);
   } else {
-    dialogs_.ShowSystemMessage(QStringLiteral("The editor could not be started: %1").arg(program), kTitle,
+    dialogs_.ShowSystemMessage(tr("The editor could not be started: %1").arg(program), kTitle,
                                kMessageIconError);
   }
 }

@@ -1,6 +1,7 @@
 #include "core/fighter_record.h"
 #include "editor_fixture.h"
 #include "core/file_access.h"
+#include "desktop/program_translation.h"
 #include "evaluation/evaluation_window.h"
 #include "support/refusing_files.h"
 #include "widgets/gradient_bar.h"
@@ -84,6 +85,22 @@ TEST_F(Commands, AnOldFileThatCannotBeRemovedIsNamedAfterTheConfirmation) {
       << dialogs_.messages[1].text.toStdString();
   EXPECT_EQ(dialogs_.messages[1].flags, 0x30u);
   EXPECT_TRUE(Edit("edNombre")->text().isEmpty()) << "cleared, as after every save";
+}
+
+// The message is not the caption table's: it comes in the folder's language (Spanish here)
+// through our own translation, which the program installs at its start.
+TEST_F(Commands, AnOldFileThatCannotBeRemovedIsSaidInTheFoldersLanguage) {
+  const ProgramTranslation translation(folder_.Path());
+  ASSERT_TRUE(translation.IsInstalled());
+  LoadAna();
+  Pick(Combo("cbCatPeso"), 2);
+  AnswerSave(folder_ / "Fighters/WW/Ana de Souza.txt");
+  LetAnyoneWriteIn(folder_ / "Fighters/WW");
+  WithUnremovableFile(folder_ / "Fighters/LW/Ana.txt", [this] { Button("CmdButton1")->Click(); });
+  ASSERT_EQ(dialogs_.messages.size(), 2u) << dialogs_.Texts().join('|').toStdString();
+  EXPECT_TRUE(dialogs_.messages[1].text.startsWith(QString::fromUtf8("El luchador se guard\xC3\xB3")))
+      << dialogs_.messages[1].text.toStdString();
+  EXPECT_EQ(dialogs_.messages[1].caption, "Archivo anterior no borrado");
 }
 
 TEST_F(Commands, SaveInTheSameCategoryKeepsTheOldFile) {

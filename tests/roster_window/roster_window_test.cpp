@@ -142,7 +142,7 @@ TEST_F(RosterWindowTest, TypingIntoACellEditsItAndARefusalIsShownWithTheOldValue
   const QModelIndex punches = Shown("FW/Ana Ribeiro.txt", "punches");
   const QString before = punches.data().toString();
   TypeInto(punches, "25");
-  EXPECT_EQ(window_->LastRefusal(), "punches: \"25\" is not an integer from 1 to 20");
+  EXPECT_EQ(window_->LastRefusal(), "Punches: \"25\" is not an integer from 1 to 20");
   EXPECT_EQ(punches.data().toString(), before);
 
   TypeInto(punches, "17");

@@ -1,0 +1,26 @@
+# Writes a C++ source holding the compiled translations (.qm), so that every program carries
+# its own texts in every language, with no file beside it to lose:
+#   cmake -DOUTPUT=<file.cpp> -DINPUTS=<a_es.qm|a_en.qm> -P embed_translations.cmake
+# Each file's language is the part of its name after the last "_".
+set(source "// Made by cmake/embed_translations.cmake from the compiled translations: do not edit.\n")
+string(APPEND source "#include \"desktop/program_translation_data.h\"\n\nnamespace beditor {\nnamespace {\n\n")
+string(REPLACE "|" ";" INPUTS "${INPUTS}")
+set(table "")
+set(index 0)
+foreach(input IN LISTS INPUTS)
+  get_filename_component(name "${input}" NAME_WE)
+  string(REGEX REPLACE ".*_" "" language "${name}")
+  file(READ "${input}" bytes HEX)
+  string(LENGTH "${bytes}" length)
+  math(EXPR size "${length} / 2")
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${bytes}")
+  string(APPEND source "const unsigned char kData${index}[] = {${bytes}};\n")
+  string(APPEND table "    {\"${language}\", kData${index}, ${size}},\n")
+  math(EXPR index "${index} + 1")
+endforeach()
+string(APPEND source "\n}  // namespace\n\nconst std::vector<EmbeddedTranslation>& EmbeddedTranslations() {\n")
+string(APPEND source "  static const std::vector<EmbeddedTranslation> translations = {\n${table}  };\n")
+string(APPEND source "  return translations;\n}\n\n}  // namespace beditor\n")
+file(WRITE "${OUTPUT}.new" "${source}")
+file(COPY_FILE "${OUTPUT}.new" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.new")

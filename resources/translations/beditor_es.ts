@@ -1,0 +1,432 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>ColumnTitles</name>
+    <message>
+        <source>Ground</source>
+        <translation>Suelo</translation>
+    </message>
+    <message>
+        <source>Striking</source>
+        <translation>Golpeo</translation>
+    </message>
+    <message>
+        <source>Defense</source>
+        <translation>Defensa</translation>
+    </message>
+    <message>
+        <source>Fitness</source>
+        <translation>Forma física</translation>
+    </message>
+    <message>
+        <source>Mental</source>
+        <translation>Mental</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Global</translation>
+    </message>
+    <message>
+        <source>Full name</source>
+        <translation>Nombre completo</translation>
+    </message>
+    <message>
+        <source>Common name</source>
+        <translation>Nombre común</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Game plan</source>
+        <translation>Estrategia</translation>
+    </message>
+    <message>
+        <source>Ground game plan</source>
+        <translation>Estrategia suelo</translation>
+    </message>
+    <message>
+        <source>Clinch game plan</source>
+        <translation>Estrategia de clinch</translation>
+    </message>
+    <message>
+        <source>Fight style</source>
+        <translation>Estilo de pelea</translation>
+    </message>
+    <message>
+        <source>Fancy strikes</source>
+        <translation>Golpes vistosos</translation>
+    </message>
+    <message>
+        <source>Fancy submissions</source>
+        <translation>Sumisiones vistosas</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Estatura</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Nacionalidad</translation>
+    </message>
+    <message>
+        <source>Birth date</source>
+        <translation>Fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Sherdog ID</source>
+        <translation>ID Sherdog</translation>
+    </message>
+    <message>
+        <source>Punches</source>
+        <translation>Puños</translation>
+    </message>
+    <message>
+        <source>Kicks</source>
+        <translation>Patadas</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Fuerza</translation>
+    </message>
+    <message>
+        <source>Clinch</source>
+        <translation>Agarres</translation>
+    </message>
+    <message>
+        <source>Agility</source>
+        <translation>Agilidad</translation>
+    </message>
+    <message>
+        <source>Dodge</source>
+        <translation>Esquiva</translation>
+    </message>
+    <message>
+        <source>Motivation</source>
+        <translation>Motivación</translation>
+    </message>
+    <message>
+        <source>Takedowns</source>
+        <translation>Derribo</translation>
+    </message>
+    <message>
+        <source>Takedown defence</source>
+        <translation>Def contra derribos</translation>
+    </message>
+    <message>
+        <source>Ground and pound</source>
+        <translation>Ground'n'Pound</translation>
+    </message>
+    <message>
+        <source>Submissions</source>
+        <translation>Sometimiento</translation>
+    </message>
+    <message>
+        <source>Submission defence</source>
+        <translation>Def contra sometimiento</translation>
+    </message>
+    <message>
+        <source>Stamina</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Fortitude</source>
+        <translation>Resistencia</translation>
+    </message>
+    <message>
+        <source>Pace</source>
+        <translation>Ritmo</translation>
+    </message>
+    <message>
+        <source>Aggressiveness</source>
+        <translation>Agresividad</translation>
+    </message>
+    <message>
+        <source>KO resistance</source>
+        <translation>Resistencia al KO</translation>
+    </message>
+    <message>
+        <source>Ground game</source>
+        <translation>Suelo (juego)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+</context>
+<context>
+    <name>RefusalWords</name>
+    <message>
+        <source>%1: a NUL cannot be part of a file name</source>
+        <translation>%1: un carácter NUL no puede formar parte de un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>%1: "%2" leaves the Fighters folder</source>
+        <translation>%1: «%2» sale de la carpeta Fighters</translation>
+    </message>
+    <message>
+        <source>%1: "%2" is also the file of another edited fighter</source>
+        <translation>%1: «%2» es también el archivo de otro luchador editado</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read: %2</source>
+        <translation>%1: no se puede leer el archivo: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 already exists</source>
+        <translation>%1: %2 ya existe</translation>
+    </message>
+    <message>
+        <source>%1: "%2" is not an integer from %3 to %4</source>
+        <translation>%1: «%2» no es un número entero de %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1: "%2" is neither an entry of the list nor an integer</source>
+        <translation>%1: «%2» no es una opción de la lista ni un número entero</translation>
+    </message>
+    <message>
+        <source>%1: JEX fighters cannot have the Go to the ground game plan</source>
+        <translation>%1: los luchadores de JEX no pueden tener la estrategia de llevar la pelea al suelo</translation>
+    </message>
+    <message>
+        <source>%1: a line break cannot go into a line of a fighter file</source>
+        <translation>%1: un salto de línea no cabe en una línea del archivo del luchador</translation>
+    </message>
+    <message>
+        <source>%1: "%2" is a character a fighter file cannot hold</source>
+        <translation>%1: «%2» es un carácter que el archivo del luchador no puede guardar</translation>
+    </message>
+    <message>
+        <source>%1: "%2" has no category folder in %3 mode</source>
+        <translation>%1: «%2» no tiene carpeta de categoría en el modo %3</translation>
+    </message>
+    <message>
+        <source>%1: a new fighter needs this field</source>
+        <translation>%1: un luchador nuevo necesita este campo</translation>
+    </message>
+    <message>
+        <source>%1: "%2" cannot name a fighter file</source>
+        <translation>%1: «%2» no sirve como nombre de archivo de luchador</translation>
+    </message>
+</context>
+<context>
+    <name>beditor::EditorWindow</name>
+    <message>
+        <source>The fighter was saved, but its old file could not be removed:
+%1
+The fighter is now in two category folders.</source>
+        <translation>El luchador se guardó, pero no se pudo borrar su archivo anterior:
+%1
+El luchador está ahora en dos carpetas de categoría.</translation>
+    </message>
+    <message>
+        <source>Old file not removed</source>
+        <translation>Archivo anterior no borrado</translation>
+    </message>
+</context>
+<context>
+    <name>beditor::RosterTableModel</name>
+    <message>
+        <source>edit %1</source>
+        <translation>editar %1</translation>
+    </message>
+    <message>
+        <source>Created the team file Team/%1.txt</source>
+        <translation>Creado el archivo de equipo Team/%1.txt</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Guardado %1</translation>
+    </message>
+    <message>
+        <source>Moved %1 to %2</source>
+        <translation>Movido %1 a %2</translation>
+    </message>
+    <message>
+        <source>Created %1</source>
+        <translation>Creado %1</translation>
+    </message>
+    <message>
+        <source>%1 was written to %2, but the old file could not be removed, so the fighter is in both folders: %3</source>
+        <translation>%1 se escribió en %2, pero no se pudo borrar el archivo anterior, así que el luchador está en las dos carpetas: %3</translation>
+    </message>
+    <message>
+        <source>Saving stopped while writing %1: %2</source>
+        <translation>El guardado se detuvo al escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is untouched; %2 files were written whole before it; the edits after it are kept.</source>
+        <translation>%1 no se ha tocado; antes se escribieron completos %2 archivos; las ediciones posteriores se conservan.</translation>
+    </message>
+    <message>
+        <source>Saved: %1 changed, %2 moved, %3 created</source>
+        <translation>Guardado: %1 cambiados, %2 movidos, %3 creados</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3</source>
+        <translation>línea %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>aviso</translation>
+    </message>
+    <message>
+        <source>Changed on disk since it was read, not overwritten: read again, with its edits on top; save again to write them: %1</source>
+        <translation>Cambiado en el disco desde que se leyó, no se ha sobrescrito: se ha vuelto a leer con sus ediciones encima; guarde otra vez para escribirlas: %1</translation>
+    </message>
+    <message>
+        <source>Gone from disk (moved or deleted by another program), its edits cannot be saved: %1</source>
+        <translation>Ya no está en el disco (otro programa lo movió o lo borró), sus ediciones no se pueden guardar: %1</translation>
+    </message>
+    <message>
+        <source>Could not be read to check for changes, not saved (its edits are kept): %1</source>
+        <translation>No se pudo leer para comprobar si cambió, no se ha guardado (sus ediciones se conservan): %1</translation>
+    </message>
+    <message>
+        <source>Nothing to save</source>
+        <translation>Nada que guardar</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>No se ha escrito nada.</translation>
+    </message>
+</context>
+<context>
+    <name>beditor::RosterWindow</name>
+    <message>
+        <source>Filter by name, team or nationality</source>
+        <translation>Filtrar por nombre, equipo o nacionalidad</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>All categories</source>
+        <translation>Todas las categorías</translation>
+    </message>
+    <message>
+        <source>F&amp;ilter:</source>
+        <translation>F&amp;iltro:</translation>
+    </message>
+    <message>
+        <source>C&amp;ategory:</source>
+        <translation>&amp;Categoría:</translation>
+    </message>
+    <message>
+        <source>Roster</source>
+        <translation>Plantilla</translation>
+    </message>
+    <message>
+        <source>The roster has unsaved edits.</source>
+        <translation>La plantilla tiene ediciones sin guardar.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Open in editor</source>
+        <translation>A&amp;brir en el editor</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Filter</source>
+        <translation>&amp;Filtrar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>%1 %2
+The fighters of a BEditor program folder in one table.</source>
+        <translation>%1 %2
+Los luchadores de una carpeta de BEditor en una tabla.</translation>
+    </message>
+    <message>
+        <source>Reading the roster... (Esc stops)</source>
+        <translation>Leyendo la plantilla... (Esc detiene)</translation>
+    </message>
+    <message>
+        <source>Stopped: %1 of %2 fighters read</source>
+        <translation>Detenido: leídos %1 de %2 luchadores</translation>
+    </message>
+    <message>
+        <source>%1 of %2 fighters</source>
+        <translation>%1 de %2 luchadores</translation>
+    </message>
+    <message>
+        <source>%1 error</source>
+        <translation>%1 error</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation>%1 errores</translation>
+    </message>
+    <message>
+        <source>%1 warning</source>
+        <translation>%1 aviso</translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation>%1 avisos</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>There is no editor in the roster's program folder, so the fighter was not opened: %1</source>
+        <translation>No hay editor en la carpeta del programa de la plantilla, así que no se abrió el luchador: %1</translation>
+    </message>
+    <message>
+        <source>Opened %1 in the editor</source>
+        <translation>Abierto %1 en el editor</translation>
+    </message>
+    <message>
+        <source>The editor could not be started: %1</source>
+        <translation>No se pudo iniciar el editor: %1</translation>
+    </message>
+</context>
+</TS>
