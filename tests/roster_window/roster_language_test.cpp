@@ -99,17 +99,8 @@ class RosterWindowLanguage : public ::testing::Test {
     QTRY_VERIFY(!window_->Loading());
   }
   void TypeIntoPunches(const char* text) {
-    QTableView& table = window_->Table();
-    table.setFocus();
-    table.setCurrentIndex(window_->Filter().mapFromSource(CellOf(window_->Model(), "FW/Ana Ribeiro.txt", "punches")));
-    QTest::keyClick(&table, Qt::Key_F2);
-    auto* editor = table.viewport()->findChild<QLineEdit*>();
-    ASSERT_NE(editor, nullptr);
-    editor->selectAll();
-    QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, Qt::Key_Return);
-    // The delegate commits the editor's text from the event loop.
-    QTRY_VERIFY(!window_->LastRefusal().isEmpty());
+    TypeInto(window_->Table(),
+             window_->Filter().mapFromSource(CellOf(window_->Model(), "FW/Ana Ribeiro.txt", "punches")), text);
   }
   QString FirstMenu() const { return window_->menuBar()->actions().value(0)->text(); }
 

@@ -2,12 +2,32 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include <algorithm>
 
 #include "core/csv.h"
 #include "core/path_utf8.h"
 
 namespace beditor::test {
+
+QLineEdit* StartTyping(QTableView& table, const QModelIndex& cell, const char* text) {
+  table.setFocus();
+  table.setCurrentIndex(cell);
+  QTest::keyClick(&table, Qt::Key_F2);
+  auto* editor = table.viewport()->findChild<QLineEdit*>();
+  if (!editor) return nullptr;
+  editor->selectAll();
+  QTest::keyClicks(editor, text);
+  return editor;
+}
+
+void TypeInto(QTableView& table, const QModelIndex& cell, const char* text) {
+  QLineEdit* editor = StartTyping(table, cell, text);
+  ASSERT_NE(editor, nullptr);
+  QTest::keyClick(editor, Qt::Key_Return);
+  QTRY_VERIFY(!table.viewport()->findChild<QLineEdit*>() || !table.viewport()->findChild<QLineEdit*>()->isVisible());
+}
 
 int ColumnNamed(const std::string& name) {
   const auto header = roster::ExportHeader();

@@ -1,7 +1,9 @@
 #pragma once
 // A roster window's model, or the whole window, on a copy of the roster tool's fixture
 // folder, with cells found by file and CSV column name.
+#include <QLineEdit>
 #include <QModelIndex>
+#include <QTableView>
 #include <memory>
 #include <string>
 
@@ -32,6 +34,12 @@ std::string EditedExport(const std::filesystem::path& folder, const std::vector<
                          const std::vector<std::string>& exportOptions = {});
 roster::test::RunResult ImportCsv(const std::filesystem::path& folder, const std::string& csv,
                                   const std::vector<std::string>& options = {});
+
+// Opens the table's editor of the cell with F2 and types the text over its value; the editor,
+// or nothing when none opened.
+QLineEdit* StartTyping(QTableView& table, const QModelIndex& cell, const char* text);
+// The same, then Enter, and waits for the delegate to commit the text from the event loop.
+void TypeInto(QTableView& table, const QModelIndex& cell, const char* text);
 
 // Puts `line` in place of the file's first line (punches), as another program's save would.
 void ReplaceFirstLine(const std::filesystem::path& file, std::string_view line);

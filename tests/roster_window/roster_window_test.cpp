@@ -48,20 +48,7 @@ class RosterWindowTest : public ::testing::Test {
     QTRY_VERIFY(!window_->Loading());
   }
 
-  // Opens the cell's editor with F2 and types the text over its value, then Enter.
-  void TypeInto(const QModelIndex& cell, const char* text) {
-    QTableView& table = window_->Table();
-    table.setFocus();
-    table.setCurrentIndex(cell);
-    QTest::keyClick(&table, Qt::Key_F2);
-    auto* editor = table.viewport()->findChild<QLineEdit*>();
-    ASSERT_NE(editor, nullptr);
-    editor->selectAll();
-    QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, Qt::Key_Return);
-    // The delegate commits the editor's text from the event loop.
-    QTRY_VERIFY(!table.viewport()->findChild<QLineEdit*>() || !table.viewport()->findChild<QLineEdit*>()->isVisible());
-  }
+  void TypeInto(const QModelIndex& cell, const char* text) { test::TypeInto(window_->Table(), cell, text); }
 
   // The view's index of a cell.
   QModelIndex Shown(const std::string& file, const std::string& column) {
@@ -200,14 +187,7 @@ TEST_F(RosterWindowTest, WithoutAnEditorInItsProgramFolderNothingIsStartedAndThe
 // A value still being typed when the window closes is an edit like any other: it is asked
 // about, and saved on Save.
 TEST_F(RosterWindowTest, ClosingCommitsTheValueBeingTypedAndAsksAboutIt) {
-  QTableView& table = window_->Table();
-  table.setFocus();
-  table.setCurrentIndex(Shown("FW/Ana Ribeiro.txt", "punches"));
-  QTest::keyClick(&table, Qt::Key_F2);
-  auto* editor = table.viewport()->findChild<QLineEdit*>();
-  ASSERT_NE(editor, nullptr);
-  editor->selectAll();
-  QTest::keyClicks(editor, "17");
+  ASSERT_NE(StartTyping(window_->Table(), Shown("FW/Ana Ribeiro.txt", "punches"), "17"), nullptr);
   int asked = 0;
   window_->SetUnsavedQuestion([&] {
     ++asked;
