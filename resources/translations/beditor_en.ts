@@ -428,5 +428,13 @@ The fighters of a BEditor program folder in one table.</translation>
         <source>The editor could not be started: %1</source>
         <translation>The editor could not be started: %1</translation>
     </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Discard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 </TS>

@@ -428,5 +428,13 @@ Los luchadores de una carpeta de BEditor en una tabla.</translation>
         <source>The editor could not be started: %1</source>
         <translation>No se pudo iniciar el editor: %1</translation>
     </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 </TS>

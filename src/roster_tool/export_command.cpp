@@ -37,14 +37,15 @@ int RunExport(const RosterContext& context, const ExportOptions& options) {
       ++unreadable;
       continue;
     }
-    // A folder of the user's own may begin with anything.
-    writer.Cell(GuardedCell(files[i].cell));
-    for (const std::string_view cell : ExportCellViews(fighter, lists, converted)) {
+    // A folder of the user's own may begin with anything, as may any text of a traded file.
+    const auto guarded = [&writer](std::string_view cell) {
       if (NeedsFormulaGuard(cell))
         writer.Cell(GuardedCell(cell));
       else
         writer.Cell(cell);
-    }
+    };
+    guarded(files[i].cell);
+    for (const std::string_view cell : ExportCellViews(fighter, lists, converted)) guarded(cell);
     if (const auto ratings = RatingsOf(fighter)) {
       for (int value : RatingValues(*ratings)) writer.Cell(value);
     } else {

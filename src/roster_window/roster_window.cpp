@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTableView>
@@ -138,8 +139,15 @@ RosterWindow::RosterWindow(std::filesystem::path folder, record::Game game, Dial
     return QProcess::startDetached(program, arguments, folder);
   };
   unsavedQuestion_ = [this] {
-    return QMessageBox::question(this, kTitle, tr("The roster has unsaved edits."),
-                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    QMessageBox box(QMessageBox::Question, kTitle, tr("The roster has unsaved edits."),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    // The whole question in the folder's language, its answers too (Qt's own buttons follow
+    // the system's).
+    box.button(QMessageBox::Save)->setText(tr("&Save"));
+    box.button(QMessageBox::Discard)->setText(tr("&Discard"));
+    box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
+    return static_cast<QMessageBox::StandardButton>(box.exec());
   };
   BuildMenus();
   resize(1200, 700);
