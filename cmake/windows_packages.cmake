@@ -6,22 +6,11 @@
 install(DIRECTORY "${BEDITOR_PROGRAM_DIR}/" DESTINATION .
   PATTERN "EditorMode.txt" EXCLUDE)
 
-# The program's own files, which the uninstaller removes. Everything else in the folder is
-# the user's: the Fighters and Team folders stay, and with them the folder itself.
-file(GLOB data_files RELATIVE "${CMAKE_SOURCE_DIR}/data/program_folder"
-  "${CMAKE_SOURCE_DIR}/data/program_folder/*")
-set(program_files beditor.exe beditor-roster.exe beditor-roster-window.exe Fondo6.jpg qt.conf EditorMode.txt Uninstall.exe)
-set(uninstall_commands "")
-foreach(name ${data_files} ${program_files})
-  if(NOT IS_DIRECTORY "${CMAKE_SOURCE_DIR}/data/program_folder/${name}")
-    string(APPEND uninstall_commands "  Delete \"$INSTDIR\\${name}\"\n")
-  endif()
-endforeach()
-foreach(folder icons translations)
-  string(APPEND uninstall_commands "  RMDir /r \"$INSTDIR\\${folder}\"\n")
-endforeach()
+# The uninstaller removes the files the installer wrote, by name: cpack lists them from the
+# staged program folder (cmake/packaging/uninstall_list.cmake) into this file, which the
+# installer script includes.
 set(CPACK_BEDITOR_UNINSTALL_LIST "${CMAKE_BINARY_DIR}/packaging/uninstall_program_files.nsh")
-file(WRITE "${CPACK_BEDITOR_UNINSTALL_LIST}" "${uninstall_commands}")
+set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_SOURCE_DIR}/cmake/packaging/uninstall_list.cmake")
 
 set(CPACK_PACKAGE_NAME "BEditor")
 set(CPACK_PACKAGE_VENDOR "BEditor")

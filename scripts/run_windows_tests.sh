@@ -48,4 +48,13 @@ mkfifo "$keep_alive"
 "$root/scripts/wine_run.sh" cmd <"$keep_alive" >/dev/null 2>&1 &
 exec 9>"$keep_alive"
 rm "$keep_alive"
-(cd "$build" && ctest --output-on-failure --parallel "$jobs")
+# Every program that wine_run.sh started a second time is named here: a retry may hide a
+# fault of ours, so none passes unseen.
+export BEDITOR_WINE_RETRY_LOG="$build/wine-retries.log"
+: >"$BEDITOR_WINE_RETRY_LOG"
+status=0
+(cd "$build" && ctest --output-on-failure --parallel "$jobs") || status=$?
+retries=$(grep -c '' "$BEDITOR_WINE_RETRY_LOG" || true)
+echo "Programs Wine ended before they ran, started again: $retries"
+if [ "$retries" -gt 0 ]; then sed 's/^/  /' "$BEDITOR_WINE_RETRY_LOG"; fi
+exit "$status"

@@ -35,6 +35,8 @@ std::size_t ReadWholeFileInto(const std::filesystem::path& path,
 // the path is a symbolic link, the file it leads to is replaced and the link kept. An
 // existing file that may be written in a folder that refuses new entries is rewritten in
 // place instead, its former bytes kept in memory and written back if the new ones fail.
+// Should the system lose the former file on the way (a Windows replacement that fails
+// halfway), the temporary file stays and the message names it.
 // Throws FileCreateError (cannot create) or StreamWriteError (not every byte was written).
 void ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes);
 

@@ -73,6 +73,15 @@ std::filesystem::path FinalTarget(const std::filesystem::path& path) {
   }
 }
 
+// A path as the user knows it: without the \\?\ prefix of a final path ("\\?\C:\..." is
+// "C:\...", "\\?\UNC\server\..." is "\\server\...").
+std::string ShownPathText(const std::filesystem::path& path) {
+  const std::wstring& name = path.native();
+  if (name.starts_with(L"\\\\?\\UNC\\")) return AbsolutePathText(L"\\\\" + name.substr(8));
+  if (name.starts_with(L"\\\\?\\")) return AbsolutePathText(name.substr(4));
+  return AbsolutePathText(path);
+}
+
 // The path made whole against the working folder, as the system does; one in the \\?\ form
 // stays as it is.
 std::wstring WholePath(const std::filesystem::path& name) {
@@ -127,8 +136,11 @@ void RewriteInPlace(const std::filesystem::path& path, const std::filesystem::pa
 
 std::size_t ReadWholeFileInto(const std::filesystem::path& path,
                               const std::function<char*(std::size_t size)>& buffer, ReadSharing sharing) {
-  const DWORD share = sharing == ReadSharing::OthersMayReadAndWrite ? FILE_SHARE_READ | FILE_SHARE_WRITE
-                                                                     : FILE_SHARE_READ;
+  // Deletion is shared either way: a save moves its new file over this one by name, and the
+  // roster window reading a fighter must not refuse the editor's save of it meanwhile.
+  const DWORD share = FILE_SHARE_DELETE | (sharing == ReadSharing::OthersMayReadAndWrite
+                                               ? FILE_SHARE_READ | FILE_SHARE_WRITE
+                                               : FILE_SHARE_READ);
   Handle file(CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) ThrowOpenError(path, GetLastError());
@@ -155,9 +167,12 @@ void ReplaceFileContents(const std::filesystem::path& path, std::string_view byt
   const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
   if (exists) {
     // A folder, a read-only file or a file in use refuse a plain rewrite: refuse it too. The
-    // attribute is checked by name: Wine run by root would otherwise write through it.
+    // attribute is checked by name: Wine run by root would otherwise write through it. In use
+    // is what stops the move over the file: someone writing it, or holding it without sharing
+    // its deletion. A reader that shares deletion (as the program's own reads do) is no
+    // obstacle, since it keeps reading the former file.
     if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) ThrowCreateError(path, ERROR_ACCESS_DENIED);
-    Handle probe(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+    Handle probe(CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!probe.Valid()) ThrowCreateError(path, GetLastError());
   }
@@ -196,8 +211,14 @@ void ReplaceFileContents(const std::filesystem::path& path, std::string_view byt
     if (!moved) error = GetLastError();
   }
   if (!moved) {
-    // The temporary file is removed only while the former file is still there to keep.
-    if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES || !exists) DeleteFileW(temporary.c_str());
+    // The temporary file is removed only while the former file is still there to keep. When
+    // it is gone, the temporary file is the only copy of the fighter: the message names it,
+    // so that the user can take it back.
+    if (exists && GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES)
+      throw FileCreateError(AbsolutePathText(path), SystemErrorText(static_cast<int>(error)) +
+                                                        ". The saved contents are in \"" +
+                                                        ShownPathText(temporary) + "\".");
+    DeleteFileW(temporary.c_str());
     if (exists && (FolderRefuses(error) || error == ERROR_UNABLE_TO_REMOVE_REPLACED))
       return RewriteInPlace(path, target, bytes, error);
     ThrowCreateError(path, error);

@@ -2,13 +2,16 @@
 // programs folder with no administrator rights; the installed program starts and writes
 // beside itself; the uninstaller, started as Windows' list of programs starts it, removes
 // the program, its shortcut and its entry in that list, and leaves the user's fighters and
-// teams where they are.
+// teams where they are. An update brings back no sample the player removed or moved and
+// keeps the lists they edited; an uninstall from a folder the player chose removes only
+// what the installer wrote there.
 #include <gtest/gtest.h>
 
 #include <QProcess>
 #include <QStandardPaths>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "private_display.h"
 #include "resources/editor_layout.h"
@@ -38,25 +41,68 @@ std::vector<std::filesystem::path> UserFolders(const std::filesystem::path& driv
   return found;
 }
 
-TEST(WineInstaller, InstallsForTheUserRunsAndUninstallsKeepingFightersAndTeams) {
-  const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-  if (xvfb.isEmpty()) GTEST_SKIP() << "Xvfb is not installed: the installer run is skipped";
-  const std::filesystem::path installer = FolderFromEnvironment("BEDITOR_INSTALLER");
-  ASSERT_TRUE(std::filesystem::exists(installer)) << installer << ": run cpack in the Windows build first";
-  PrivateDisplay display;
-  ASSERT_TRUE(display.Start(xvfb));
-  const Wine wine(FolderFromEnvironment("WINEPREFIX"), display.Name());
-  struct StopWine {
-    const Wine& wine;
-    ~StopWine() { wine.Stop(); }
-  } stop{wine};
-  const std::string programs = "AppData/Local/Programs/BEditor";
-  for (const auto& earlier : UserFolders(wine.DriveC(), programs)) std::filesystem::remove_all(earlier);
+// Every file below `folder` with this name.
+std::vector<std::filesystem::path> FilesNamed(const std::filesystem::path& folder, const std::string& name) {
+  std::vector<std::filesystem::path> found;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+    if (entry.path().filename() == name) found.push_back(entry.path());
+  return found;
+}
 
-  ASSERT_EQ(wine.Run(QString::fromStdString(installer.string()), {"/S"}), 0);
-  const auto installed = UserFolders(wine.DriveC(), programs);
-  ASSERT_EQ(installed.size(), 1u) << "not installed in the user's programs folder";
-  const std::filesystem::path folder = installed.front();
+// A private display and Wine on it, with no install of an earlier test left: neither its
+// folder nor its entry in the list of programs, whose folder a new install would take.
+class WineInstaller : public ::testing::Test {
+ protected:
+  static constexpr const char* kPrograms = "AppData/Local/Programs/BEditor";
+
+  void SetUp() override {
+    const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+    if (xvfb.isEmpty()) GTEST_SKIP() << "Xvfb is not installed: the installer run is skipped";
+    installer_ = FolderFromEnvironment("BEDITOR_INSTALLER");
+    ASSERT_TRUE(std::filesystem::exists(installer_)) << installer_ << ": run cpack in the Windows build first";
+    ASSERT_TRUE(display_.Start(xvfb));
+    wine_.emplace(FolderFromEnvironment("WINEPREFIX"), display_.Name());
+    for (const auto& earlier : UserFolders(wine_->DriveC(), kPrograms)) std::filesystem::remove_all(earlier);
+    wine_->Run("reg", {"delete", kUninstallKey, "/f"});
+  }
+
+  void TearDown() override {
+    if (wine_) wine_->Stop();
+  }
+
+  const Wine& wine() const { return *wine_; }
+
+  // Runs the installer silently; NSIS takes a chosen folder only as the last argument,
+  // unquoted ("/D=C:\Games").
+  int Install(const QStringList& arguments = {}) const {
+    return wine_->Run(QString::fromStdString(installer_.string()), QStringList{"/S"} + arguments);
+  }
+
+  // The single folder of the user's programs the installer filled.
+  std::filesystem::path InstalledFolder() const {
+    const auto installed = UserFolders(wine_->DriveC(), kPrograms);
+    EXPECT_EQ(installed.size(), 1u) << "not installed in the user's programs folder";
+    return installed.empty() ? std::filesystem::path{} : installed.front();
+  }
+
+  // As the list of programs starts it: the uninstaller copies itself away and ends at once,
+  // and the copy does the work, its entry in the list last.
+  bool Uninstall(const std::filesystem::path& folder) const {
+    if (wine_->Run(QString::fromStdString((folder / "Uninstall.exe").string()), {"/S"}) != 0) return false;
+    return WaitFor([&] { return wine_->Run("reg", {"query", kUninstallKey}) != 0; }, 60000);
+  }
+
+  PrivateDisplay display_;
+
+ private:
+  std::filesystem::path installer_;
+  std::optional<Wine> wine_;
+};
+
+TEST_F(WineInstaller, InstallsForTheUserRunsAndUninstallsKeepingFightersAndTeams) {
+  ASSERT_EQ(Install(), 0);
+  const std::filesystem::path folder = InstalledFolder();
+  ASSERT_FALSE(folder.empty());
   for (const char* file : {"beditor.exe", "beditor-roster.exe", "beditor-roster-window.exe", "Fondo6.jpg",
                            "Config.txt", "TAV Weights.txt",
                            "qt.conf", "translations/qtbase_es.qm", "Fighters/LW/Ignacio Brevanza.txt",
@@ -65,17 +111,17 @@ TEST(WineInstaller, InstallsForTheUserRunsAndUninstallsKeepingFightersAndTeams) 
   for (const char* category : {"FW", "LW", "WW", "MW", "LHW", "HW", "SHW"})
     EXPECT_TRUE(std::filesystem::is_directory(folder / "Fighters" / category)) << category;
   const std::string startMenu = "AppData/Roaming/Microsoft/Windows/Start Menu/Programs/BEditor.lnk";
-  EXPECT_EQ(UserFolders(wine.DriveC(), startMenu).size(), 1u) << "no Start-menu entry";
+  EXPECT_EQ(UserFolders(wine().DriveC(), startMenu).size(), 1u) << "no Start-menu entry";
   const std::string rosterStartMenu = "AppData/Roaming/Microsoft/Windows/Start Menu/Programs/BEditor roster.lnk";
-  EXPECT_EQ(UserFolders(wine.DriveC(), rosterStartMenu).size(), 1u) << "no Start-menu entry for the roster window";
-  EXPECT_EQ(wine.Run("reg", {"query", kUninstallKey}), 0) << "not in the system's list of programs";
+  EXPECT_EQ(UserFolders(wine().DriveC(), rosterStartMenu).size(), 1u) << "no Start-menu entry for the roster window";
+  EXPECT_EQ(wine().Run("reg", {"query", kUninstallKey}), 0) << "not in the system's list of programs";
 
   // The installed program runs, from its own folder, and writes there.
   QProcess program;
-  wine.Start(program, QString::fromStdString((folder / "beditor.exe").string()));
-  const auto window = WaitForWindow(display.Client(), layout::kWindowCaption, 120000);
+  wine().Start(program, QString::fromStdString((folder / "beditor.exe").string()));
+  const auto window = WaitForWindow(display_.Client(), layout::kWindowCaption, 120000);
   ASSERT_TRUE(window) << "the installed program showed no window";
-  display.Client().SendDeleteWindow(*window);
+  display_.Client().SendDeleteWindow(*window);
   ASSERT_TRUE(program.waitForFinished(60000));
   EXPECT_EQ(program.exitCode(), 0);
   EXPECT_EQ(ReadFile(folder / "EditorMode.txt"), "0\r\n");
@@ -87,23 +133,70 @@ TEST(WineInstaller, InstallsForTheUserRunsAndUninstallsKeepingFightersAndTeams) 
   WriteFile(folder / "Fighters/WW/Mine.txt", "mine\r\n");
   WriteFile(folder / "Team/My Team.txt", "0\r\n0\r\n0\r\n");
 
-  // As the list of programs starts it: the uninstaller copies itself away and ends at once,
-  // and the copy does the work.
-  ASSERT_EQ(wine.Run(QString::fromStdString((folder / "Uninstall.exe").string()), {"/S"}), 0);
-  EXPECT_TRUE(WaitFor([&] { return !std::filesystem::exists(folder / "beditor.exe"); }, 60000));
-  EXPECT_TRUE(WaitFor([&] { return wine.Run("reg", {"query", kUninstallKey}) != 0; }, 30000))
-      << "still in the system's list of programs";
+  ASSERT_TRUE(Uninstall(folder)) << "still in the system's list of programs";
   for (const char* file : {"beditor.exe", "beditor-roster.exe", "beditor-roster-window.exe", "Fondo6.jpg",
                            "Config.txt", "qt.conf",
                            "EditorMode.txt", "translations", "icons"})
     EXPECT_FALSE(std::filesystem::exists(folder / file)) << file << " is left";
-  EXPECT_TRUE(UserFolders(wine.DriveC(), startMenu).empty()) << "the Start-menu entry is left";
-  EXPECT_TRUE(UserFolders(wine.DriveC(), rosterStartMenu).empty()) << "the roster window's Start-menu entry is left";
+  EXPECT_TRUE(UserFolders(wine().DriveC(), startMenu).empty()) << "the Start-menu entry is left";
+  EXPECT_TRUE(UserFolders(wine().DriveC(), rosterStartMenu).empty()) << "the roster window's Start-menu entry is left";
   EXPECT_EQ(ReadFile(sample), changed);
   EXPECT_EQ(ReadFile(folder / "Fighters/WW/Mine.txt"), "mine\r\n");
   EXPECT_EQ(ReadFile(folder / "Team/My Team.txt"), "0\r\n0\r\n0\r\n");
   // The teams and fighters that came with the program are the player's too by now.
   EXPECT_TRUE(std::filesystem::exists(folder / "Team/Red Corner.txt"));
+}
+
+// Installing again, as an update does, after the player removed a sample fighter and a
+// sample team, moved a sample fighter to another category and edited the lists and captions:
+// none of that is undone. The program's own files are the installer's and come back whole.
+TEST_F(WineInstaller, AnUpdateBringsBackNoSampleThePlayerRemovedOrMovedAndKeepsTheirLists) {
+  ASSERT_EQ(Install(), 0);
+  const std::filesystem::path folder = InstalledFolder();
+  ASSERT_FALSE(folder.empty());
+  ASSERT_TRUE(std::filesystem::exists(folder / "Fighters/FW/Tomasz Wierzel.txt"));
+  std::filesystem::remove(folder / "Fighters/FW/Tomasz Wierzel.txt");
+  std::filesystem::rename(folder / "Fighters/LW/Ignacio Brevanza.txt", folder / "Fighters/WW/Ignacio Brevanza.txt");
+  ASSERT_TRUE(std::filesystem::remove(folder / "Team/Iron Gym.txt"));
+  const std::vector<std::string> edited = {"Config.txt", "EN-Translation.txt", "ES-estilo.txt", "TAV Weights.txt"};
+  for (const auto& name : edited) WriteFile(folder / name, "edited by the player\r\n");
+  WriteFile(folder / "Fondo6.jpg", "damaged");
+  std::filesystem::remove(folder / "icons/beditor_16.png");
+
+  ASSERT_EQ(Install(), 0);
+  EXPECT_TRUE(FilesNamed(folder / "Fighters", "Tomasz Wierzel.txt").empty()) << "a removed sample fighter is back";
+  EXPECT_EQ(FilesNamed(folder / "Fighters", "Ignacio Brevanza.txt"),
+            std::vector<std::filesystem::path>{folder / "Fighters/WW/Ignacio Brevanza.txt"});
+  EXPECT_FALSE(std::filesystem::exists(folder / "Team/Iron Gym.txt")) << "a removed sample team is back";
+  EXPECT_TRUE(std::filesystem::exists(folder / "Team/Red Corner.txt"));
+  for (const auto& name : edited) EXPECT_EQ(ReadFile(folder / name), "edited by the player\r\n") << name;
+  const std::filesystem::path built = FolderFromEnvironment("BEDITOR_WINDOWS_PROGRAM_DIR");
+  EXPECT_EQ(ReadFile(folder / "Fondo6.jpg"), ReadFile(built / "Fondo6.jpg"));
+  EXPECT_EQ(ReadFile(folder / "icons/beditor_16.png"), ReadFile(built / "icons/beditor_16.png"));
+}
+
+// A player may install into a folder of their own (/D=) that already holds folders named as
+// ours: the uninstaller removes what it wrote there, by name, and leaves the player's files,
+// their folders, and the fighters and teams.
+TEST_F(WineInstaller, UninstallingFromAChosenFolderLeavesThePlayersFilesThere) {
+  const std::filesystem::path games = wine().DriveC() / "Games";
+  std::filesystem::remove_all(games);
+  const std::vector<std::string> theirs = {"icons/my picture.png", "translations/my words.qm"};
+  for (const auto& name : theirs) WriteFile(games / name, "the player's\r\n");
+
+  ASSERT_EQ(Install({"/D=C:\\Games"}), 0);
+  ASSERT_TRUE(std::filesystem::exists(games / "beditor.exe")) << "not installed in the chosen folder";
+  EXPECT_TRUE(UserFolders(wine().DriveC(), kPrograms).empty()) << "installed in the user's programs folder too";
+  ASSERT_TRUE(std::filesystem::exists(games / "icons/beditor_16.png"));
+  ASSERT_TRUE(std::filesystem::exists(games / "translations/qtbase_es.qm"));
+
+  ASSERT_TRUE(Uninstall(games)) << "still in the system's list of programs";
+  for (const auto& name : theirs) EXPECT_EQ(ReadFile(games / name), "the player's\r\n") << name;
+  for (const char* ours : {"beditor.exe", "qt.conf", "Uninstall.exe", "icons/beditor_16.png", "translations/qtbase_es.qm"})
+    EXPECT_FALSE(std::filesystem::exists(games / ours)) << ours << " is left";
+  EXPECT_TRUE(std::filesystem::exists(games / "Fighters/LW/Ignacio Brevanza.txt"));
+  EXPECT_TRUE(std::filesystem::exists(games / "Team/Red Corner.txt"));
+  std::filesystem::remove_all(games);
 }
 
 }  // namespace
