@@ -111,5 +111,21 @@ TEST(SystemServices, ARunningProgramSeesItsOwnFolderAndArguments) {
   }
 }
 
+// Every program's start reads its command line whole: on Windows as wide text, so that a
+// folder named outside the ANSI code page arrives as it is.
+TEST(SystemServices, EveryProgramsStartReadsItsArgumentsAsUtf8) {
+  const std::vector<std::string> expected = {"--start-process", "--folder", "C:\\Users\\\xC5\x81ukasz\\BEditor",
+                                             "\xE6\x9D\xB1\xE4\xBA\xAC"};
+#ifdef _WIN32
+  const auto lines = OutputLines(
+      test::RunWithCommandLine(kShowArguments, L"show_arguments --start-process --folder C:\\Users\\\u0141ukasz\\BEditor \u6771\u4EAC"));
+#else
+  std::vector<std::string> arguments = {"show_arguments"};
+  arguments.insert(arguments.end(), expected.begin(), expected.end());
+  const auto lines = OutputLines(test::RunWithArguments(kShowArguments, arguments));
+#endif
+  EXPECT_EQ(lines, expected);
+}
+
 }  // namespace
 }  // namespace beditor
