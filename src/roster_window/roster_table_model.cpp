@@ -445,6 +445,7 @@ RosterTableModel::SaveResult RosterTableModel::Save() {
   if (edited.empty()) {
     result.wroteAll = said.isEmpty();
     result.message = said.isEmpty() ? tr("Nothing to save") : said.join(QLatin1Char('\n'));
+    result.summary = result.message;
     return result;
   }
 
@@ -496,7 +497,10 @@ RosterTableModel::SaveResult RosterTableModel::Save() {
   undo_.clear();
   RecheckAll();
   said = report.Lines() + said;
-  if (!written.stopped) said << SaveReport::Summary(written.counts);
+  if (!written.stopped) {
+    result.summary = SaveReport::Summary(written.counts);
+    said << result.summary;
+  }
   result.wroteAll = wroteAll;
   result.message = said.join(QLatin1Char('\n'));
   return result;

@@ -101,6 +101,7 @@ class RosterTableModel : public QAbstractTableModel {
   struct SaveResult {
     bool wroteAll = false;  // every edited fighter was written
     QString message;        // what was written, refused or left
+    QString summary;        // the counts of a save that wrote: the status bar's line
   };
   // Writes every edited fighter through the import's plan and write step. A file changed
   // on disk since it was read is left as it is and named: its row is read again with its

@@ -287,7 +287,7 @@ bool RosterWindow::Save() {
     wroteAll = result.wroteAll;
     setWindowModified(model_->HasUnsavedEdits());
     if (wroteAll)
-      statusBar()->showMessage(result.message.section(QLatin1Char('\n'), -1), 10000);
+      statusBar()->showMessage(result.summary, 10000);
     else
       dialogs_.ShowSystemMessage(result.message, kTitle, kMessageIconError);
   });
