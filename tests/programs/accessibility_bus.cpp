@@ -7,11 +7,14 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QObject>
+#include <QTimer>
 
 namespace beditor::test {
 namespace {
@@ -25,7 +28,22 @@ constexpr int kWalkTimeoutMs = 20000;
 // Calls wait with the test's own event loop running: the program calls back into this
 // process (the launcher's GetAddress) and must be answered meanwhile, or both sides wait
 // for each other until their calls time out, one after another, for every node of a tree.
-constexpr QDBus::CallMode kCallMode = QDBus::BlockWithGui;
+//
+// The wait is the test's own event loop with its own timer: Qt's blocking call with the loop
+// running (BlockWithGui) has been seen to wait on well past its timeout, now and then, in the
+// sanitizer build.
+QDBusMessage CallWithin(const QDBusConnection& connection, const QDBusMessage& message) {
+  QDBusPendingCall pending = connection.asyncCall(message, kCallTimeoutMs);
+  if (!pending.isFinished()) {
+    QEventLoop loop;
+    QDBusPendingCallWatcher watcher(pending);
+    QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(kCallTimeoutMs, &loop, &QEventLoop::quit);
+    if (!pending.isFinished()) loop.exec();
+  }
+  if (!pending.isFinished()) return QDBusMessage::createError(QDBusError::Timeout, QStringLiteral("no reply in time"));
+  return pending.reply();
+}
 
 // The one call a program makes to the launcher: where the accessibility bus is.
 class Launcher : public QObject {
@@ -110,9 +128,7 @@ void AccessibilityBus::AddTo(QProcessEnvironment& environment) const {
 
 QList<AccessibilityBus::Node> AccessibilityBus::Children(const Node& node) {
   QList<Node> children;
-  const QDBusMessage reply = connection_->call(
-      QDBusMessage::createMethodCall(node.service, node.path, kAccessible, QStringLiteral("GetChildren")),
-      kCallMode, kCallTimeoutMs);
+  const QDBusMessage reply = CallWithin(*connection_, QDBusMessage::createMethodCall(node.service, node.path, kAccessible, QStringLiteral("GetChildren")));
   if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return children;
   const auto list = reply.arguments().first().value<QDBusArgument>();
   list.beginArray();
@@ -132,15 +148,13 @@ QString AccessibilityBus::Property(const Node& node, const char* name) {
   QDBusMessage get = QDBusMessage::createMethodCall(
       node.service, node.path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
   get << kAccessible << QString::fromLatin1(name);
-  const QDBusMessage reply = connection_->call(get, kCallMode, kCallTimeoutMs);
+  const QDBusMessage reply = CallWithin(*connection_, get);
   if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return {};
   return reply.arguments().first().value<QDBusVariant>().variant().toString();
 }
 
 QString AccessibilityBus::RoleName(const Node& node) {
-  const QDBusMessage reply = connection_->call(
-      QDBusMessage::createMethodCall(node.service, node.path, kAccessible, QStringLiteral("GetRoleName")),
-      kCallMode, kCallTimeoutMs);
+  const QDBusMessage reply = CallWithin(*connection_, QDBusMessage::createMethodCall(node.service, node.path, kAccessible, QStringLiteral("GetRoleName")));
   if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return {};
   return reply.arguments().first().toString();
 }
@@ -149,10 +163,8 @@ std::optional<AccessibilityBus::Node> AccessibilityBus::Window(const QString& ti
   if (!connection_) return std::nullopt;
   // The program's connections are the bus's other unique names; the one that publishes the
   // tree answers at the root path.
-  const QDBusMessage listed = connection_->call(
-      QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-                                     QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ListNames")),
-      kCallMode, kCallTimeoutMs);
+  const QDBusMessage listed = CallWithin(*connection_, QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                                     QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ListNames")));
   if (listed.type() != QDBusMessage::ReplyMessage || listed.arguments().isEmpty()) return std::nullopt;
   const QStringList names = listed.arguments().first().toStringList();
   for (const QString& name : names) {
