@@ -56,7 +56,8 @@ void PrintText(std::ostream& out, const std::vector<DiffLine>& lines) {
 
 // The fighters' cells guarded as export guards them: the table is opened in a spreadsheet.
 void PrintCsv(std::ostream& out, const std::vector<DiffLine>& lines, char separator) {
-  out << WriteCsvRecord({"change", "file", "update_file", "column", "here", "update"}, separator);
+  // UTF-8 behind its mark, as export writes: a spreadsheet then reads the accents right.
+  out << kUtf8ByteOrderMark << WriteCsvRecord({"change", "file", "update_file", "column", "here", "update"}, separator);
   for (const DiffLine& line : lines)
     out << WriteCsvRecord({line.change, GuardedCell(line.file), GuardedCell(line.updateFile), line.column,
                            GuardedCell(line.here), GuardedCell(line.update)},

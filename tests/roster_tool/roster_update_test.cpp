@@ -3,6 +3,7 @@
 // earlier version of the update as the base of a three-way merge.
 #include <gtest/gtest.h>
 
+#include "core/csv.h"
 #include "roster_rules/fighter_matching.h"
 #include "roster_run.h"
 
@@ -102,7 +103,7 @@ TEST(RosterDiff, ListsNewOwnMovedAndChangedFightersAndTeamFiles) {
 
   const RunResult csv = RunTool(mine.Path(), {"diff", update.Path().string(), "--csv"});
   EXPECT_EQ(csv.code, 1);
-  EXPECT_EQ(csv.out.substr(0, csv.out.find('\n')), "change,file,update_file,column,here,update\r");
+  EXPECT_EQ(csv.out.substr(0, csv.out.find('\n')), std::string(kUtf8ByteOrderMark) + "change,file,update_file,column,here,update\r");
   EXPECT_NE(csv.out.find("changed,Fighters/FW/Ana Ribeiro.txt,Fighters/FW/Ana Ribeiro.txt,punches,12,16\r\n"),
             std::string::npos)
       << csv.out;
