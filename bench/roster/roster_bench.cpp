@@ -3,8 +3,6 @@
 // replace of a file of its CSV's size, `import` of 100 edited rows against two such passes and
 // the atomic replace of those 100 files, and the peak memory of `export`.
 // Usage: roster_benchmarks [Google Benchmark options]
-#include <dirent.h>
-#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +18,7 @@
 #include "core/csv.h"
 #include "core/file_access.h"
 #include "generated_roster.h"
+#include "read_pass.h"
 #include "roster_tool/command_line.h"
 
 namespace beditor::bench {
@@ -29,33 +28,6 @@ constexpr int kFighters = 10'000;
 constexpr int kEditedRows = 100;
 constexpr double kMaxCheckExportRatio = 1.5;
 constexpr double kMaxExportPeakMegabytes = 64;
-
-// Lists each category folder and opens, reads and closes every file in it: what any tool
-// that looks at every fighter must do at least.
-std::size_t ReadPass(const std::filesystem::path& programFolder) {
-  static std::vector<char> buffer(1 << 16);
-  std::size_t total = 0;
-  const auto fighters = programFolder / "Fighters";
-  DIR* folders = ::opendir(fighters.c_str());
-  if (!folders) throw std::runtime_error("no Fighters folder");
-  while (const dirent* folder = ::readdir(folders)) {
-    if (folder->d_name[0] == '.') continue;
-    const std::string path = (fighters / folder->d_name).string();
-    DIR* files = ::opendir(path.c_str());
-    if (!files) continue;
-    while (const dirent* file = ::readdir(files)) {
-      if (file->d_name[0] == '.') continue;
-      const int fd = ::open((path + "/" + file->d_name).c_str(), O_RDONLY | O_CLOEXEC);
-      if (fd < 0) continue;
-      ssize_t got = 0;
-      while ((got = ::read(fd, buffer.data(), buffer.size())) > 0) total += static_cast<std::size_t>(got);
-      ::close(fd);
-    }
-    ::closedir(files);
-  }
-  ::closedir(folders);
-  return total;
-}
 
 struct ToolRun {
   int code;

@@ -139,6 +139,11 @@ void EditedRoster::SetEdit(std::size_t rowIndex, std::size_t field, const std::o
 
 void EditedRoster::KeepMine(std::size_t row, std::size_t field) { rows_[row].conflicts.erase(field); }
 
+void EditedRoster::RestoreConflict(std::size_t row, std::size_t field, EditConflict conflict) {
+  // A conflict is an edit's: without one, the file's value stands and there is nothing to settle.
+  if (rows_[row].edits.count(field)) rows_[row].conflicts[field] = std::move(conflict);
+}
+
 bool EditedRoster::HasUnsavedEdits() const {
   return std::any_of(rows_.begin(), rows_.end(), [](const RosterRow& row) { return !row.edits.empty(); });
 }

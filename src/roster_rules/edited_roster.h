@@ -122,6 +122,8 @@ class EditedRoster {
   void SetEdit(std::size_t row, std::size_t field, const std::optional<std::string>& text);
   // Settles a conflict by keeping the edit: the next save writes it over the file's value.
   void KeepMine(std::size_t row, std::size_t field);
+  // Puts back a conflict that a choice settled, when the choice is undone.
+  void RestoreConflict(std::size_t row, std::size_t field, EditConflict conflict);
   bool HasUnsavedEdits() const;
   bool HasConflicts() const;
 

@@ -9,15 +9,29 @@ namespace {
 constexpr std::size_t kIdentifier = record::RowOf(record::Field::SherdogId);
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
-// Each identifier a roster gives to one fighter only, with that fighter; "0" and an empty
-// line name no one.
-std::unordered_map<std::string, std::size_t> UniqueIdentifiers(const RosterSnapshot& roster) {
-  std::unordered_map<std::string, std::size_t> holders;
+// A fighter's identifier: a Sherdog ID is a positive whole number. "0", an empty line and
+// spellings such as "00", "-1" or " 7" name no one: files carry them as placeholders.
+std::string IdentifierOf(const SnapshotFighter& fighter, FighterView& scratch) {
+  std::string id = fighter.Line(kIdentifier, scratch);
+  const bool number = !id.empty() && id.front() >= '1' && id.front() <= '9' &&
+                      id.find_first_not_of("0123456789") == std::string::npos;
+  return number ? id : std::string();
+}
+
+std::vector<std::string> Identifiers(const RosterSnapshot& roster) {
+  std::vector<std::string> ids;
+  ids.reserve(roster.fighters.size());
   FighterView scratch;
-  for (std::size_t i = 0; i < roster.fighters.size(); ++i) {
-    std::string id = roster.fighters[i].Line(kIdentifier, scratch);
-    if (id.empty() || id == "0") continue;
-    const auto [holder, added] = holders.try_emplace(std::move(id), i);
+  for (const SnapshotFighter& fighter : roster.fighters) ids.push_back(IdentifierOf(fighter, scratch));
+  return ids;
+}
+
+// Each identifier a roster gives to one fighter only, with that fighter.
+std::unordered_map<std::string, std::size_t> UniqueIdentifiers(const std::vector<std::string>& ids) {
+  std::unordered_map<std::string, std::size_t> holders;
+  for (std::size_t i = 0; i < ids.size(); ++i) {
+    if (ids[i].empty()) continue;
+    const auto [holder, added] = holders.try_emplace(ids[i], i);
     if (!added) holder->second = kNone;
   }
   return holders;
@@ -26,6 +40,8 @@ std::unordered_map<std::string, std::size_t> UniqueIdentifiers(const RosterSnaps
 }  // namespace
 
 std::vector<FighterPair> MatchFighters(const RosterSnapshot& mine, const RosterSnapshot& theirs) {
+  const auto mineIds = Identifiers(mine);
+  const auto theirIds = Identifiers(theirs);
   std::unordered_map<std::string_view, std::size_t> places;
   places.reserve(mine.fighters.size());
   for (std::size_t i = 0; i < mine.fighters.size(); ++i) places.emplace(mine.fighters[i].file.cell, i);
@@ -34,18 +50,19 @@ std::vector<FighterPair> MatchFighters(const RosterSnapshot& mine, const RosterS
   std::vector<bool> matched(mine.fighters.size(), false);
   for (std::size_t i = 0; i < theirs.fighters.size(); ++i) {
     pairs[i].theirs = i;
-    if (const auto place = places.find(theirs.fighters[i].file.cell); place != places.end()) {
-      pairs[i].mine = place->second;
-      matched[place->second] = true;
-    }
+    const auto place = places.find(theirs.fighters[i].file.cell);
+    if (place == places.end()) continue;
+    // Two identifiers that differ are two fighters, whatever their files are called.
+    if (!mineIds[place->second].empty() && !theirIds[i].empty() && mineIds[place->second] != theirIds[i]) continue;
+    pairs[i].mine = place->second;
+    matched[place->second] = true;
   }
   // By identifier only once every place has been matched: a place always wins.
-  const auto mineIds = UniqueIdentifiers(mine);
-  const auto theirIds = UniqueIdentifiers(theirs);
-  for (const auto& [id, theirsIndex] : theirIds) {
+  const auto mineHolders = UniqueIdentifiers(mineIds);
+  for (const auto& [id, theirsIndex] : UniqueIdentifiers(theirIds)) {
     if (theirsIndex == kNone || pairs[theirsIndex].mine) continue;
-    const auto holder = mineIds.find(id);
-    if (holder == mineIds.end() || holder->second == kNone || matched[holder->second]) continue;
+    const auto holder = mineHolders.find(id);
+    if (holder == mineHolders.end() || holder->second == kNone || matched[holder->second]) continue;
     pairs[theirsIndex].mine = holder->second;
     matched[holder->second] = true;
   }

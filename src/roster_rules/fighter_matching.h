@@ -1,8 +1,9 @@
 #pragma once
 // Which fighter of one roster is which of another's. The same place (category folder and file
-// name) first; failing that, the same fighter identifier (the Sherdog ID), when it is not "0"
-// and each roster gives it to one fighter only: a fighter moved to another category or file
-// name is then the same fighter, never a second one.
+// name) first, unless both carry identifiers that differ; failing that, the same fighter
+// identifier (the Sherdog ID: a positive whole number, which each roster gives to one fighter
+// only): a fighter moved to another category or file name is then the same fighter, never a
+// second one.
 #include <optional>
 #include <vector>
 

@@ -40,8 +40,15 @@ ImportWriteResult WriteImport(const RosterContext& context, const ImportPlan& pl
         report.TeamFileCreated(row.team);
       }
       writing = row.target.Display();
+      // A category folder that is missing (zip tools drop empty ones) is made, as an empty
+      // category is no error.
+      const auto target = PathOf(context, row.target);
+      if (!row.target.cell.empty()) {
+        std::error_code error;
+        std::filesystem::create_directory(target.parent_path(), error);
+      }
       // A move writes the new file first, then removes the old one, as the editor's save.
-      ReplaceFileContents(PathOf(context, row.target), row.bytes);
+      ReplaceFileContents(target, row.bytes);
       ++written;
     } catch (const BEditorError& error) {
       result.stopped = true;

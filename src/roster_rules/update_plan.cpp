@@ -5,6 +5,7 @@
 #include "core/file_access.h"
 #include "core/path_utf8.h"
 #include "core/windows_1252.h"
+#include "roster_rules/cell_edit.h"
 #include "roster_rules/choice_lists.h"
 #include "roster_rules/fighter_matching.h"
 #include "roster_rules/field_merge.h"
@@ -86,6 +87,35 @@ class UpdatePlanner {
     return fighter.unreadable ? nullptr : &fighter;
   }
 
+  // The category folder the fighter's category line selects; a refusal when it selects none.
+  std::optional<std::string> FolderFor(int row, const FighterView& fighter) {
+    const std::string_view line = fighter.recordLines[record::kWeightCategory];
+    if (auto folder = FolderOfCategoryLine(line, context_.game)) return folder;
+    Refusal refusal = NoCategoryFolder(CellOf(fighter, lists_, record::RowOf(record::Field::Category)), context_.game);
+    refusal.row = row;
+    result_.plan.refusals.push_back(std::move(refusal));
+    return std::nullopt;
+  }
+
+  // A number line the editor cannot read is refused, never copied into the player's files.
+  // (Values it clamps on loading, an ability of 35 say, are the roster maker's, as `check`
+  // warns of them.)
+  void RefuseNumberLine(int row, const FighterView& fighter, const record::FieldLayout& field) {
+    Refusal refusal;
+    refusal.row = row;
+    refusal.field = field.field;
+    refusal.kind = field.kind == record::FieldKind::Ability ? RefusalKind::NotAnAbility : RefusalKind::NotAChoice;
+    refusal.value = Windows1252ToUtf8(fighter.recordLines[static_cast<std::size_t>(field.line)]);
+    result_.plan.refusals.push_back(std::move(refusal));
+  }
+
+  // A new fighter must be one the editor loads.
+  bool Loadable(int row, const FighterView& fighter) {
+    if (fighter.Loadable()) return true;
+    RefuseNumberLine(row, fighter, *fighter.refusedAt);
+    return false;
+  }
+
   void PlanNew(int row, std::size_t theirs) {
     const SnapshotFighter& fighter = update_.fighters[theirs];
     if (fighter.unreadable) {
@@ -95,13 +125,18 @@ class UpdatePlanner {
     // The base had it and the player has it no more: the player removed it, and the update
     // did not change it since.
     if (const SnapshotFighter* base = BaseOf(theirs); base && base->bytes == fighter.bytes) return;
+    view_.Load(fighter.bytes);
+    if (!Loadable(row, view_)) return;
+    // In the folder its category selects, as the editor saves it, whatever folder the update
+    // put it in.
+    const auto folder = FolderFor(row, view_);
+    if (!folder) return;
     RowPlan plan;
     plan.row = row;
     plan.action = RowPlan::Action::Create;
-    plan.source = plan.target = FileFromCell(fighter.file.cell);
+    plan.source = plan.target = FileFromCell(*folder + "/" + fighter.file.Name());
     if (!ClaimNew(row, plan.target)) return;
     plan.bytes = fighter.bytes;
-    view_.Load(plan.bytes);
     plan.team = TeamOf(view_.recordLines[record::kTeam]);
     result_.plan.rows.push_back(std::move(plan));
   }
@@ -126,10 +161,19 @@ class UpdatePlanner {
     plan.row = row;
     plan.source = own.file;
     std::map<int, std::string> lines;
+    bool refused = false;
     for (std::size_t field = 0; field < record::kFields.size(); ++field) {
       const auto& layout = record::kFields[field];
+      // A line the update's file does not hold (a short file, padded as a load pads it) is no
+      // value of the update's.
+      if (layout.line >= theirView_.storedLineCount) continue;
       const auto line = static_cast<std::size_t>(layout.line);
       if (merge[field] == FieldMerge::Theirs) {
+        if (record::IsNumberKind(layout.kind) && !theirView_.numbers[field]) {
+          RefuseNumberLine(row, theirView_, layout);
+          refused = true;
+          continue;
+        }
         plan.changes.push_back({&layout, CellOf(mineView_, lists_, field), CellOf(theirView_, lists_, field)});
         lines[layout.line] = std::string(theirView_.recordLines[line]);
       } else if (merge[field] == FieldMerge::Conflict) {
@@ -137,19 +181,35 @@ class UpdatePlanner {
                                      CellOf(theirView_, lists_, field)});
       }
     }
+    if (refused) return;
+    // The place: the file name as merged, in the folder the merged category selects. Where
+    // the update changes neither, the fighter stays where the player keeps it.
     const std::string& basePlace = base ? base->file.cell : own.file.cell;
+    FighterFile place = own.file;
+    bool moved = false;
     switch (MergeField(basePlace, own.file.cell, their.file.cell)) {
       case FieldMerge::Theirs:
-        plan.target = FileFromCell(their.file.cell);
-        if (!ClaimNew(row, plan.target)) return;
+        place = FileFromCell(their.file.cell);
+        moved = true;
         break;
       case FieldMerge::Conflict:
         result_.conflicts.push_back({own.file, std::nullopt, basePlace, own.file.cell, their.file.cell});
-        [[fallthrough]];
+        break;
       default:
-        plan.target = own.file;
         break;
     }
+    plan.target = own.file;
+    if (moved || lines.count(record::kWeightCategory)) {
+      if (lines.count(record::kWeightCategory)) mineView_.Load(ReplaceLinesKeepingBytes(own.bytes, lines));
+      const auto folder = FolderFor(row, mineView_);
+      if (!folder) return;
+      const std::string target = *folder + "/" + place.Name();
+      if (target != own.file.cell) {
+        plan.target = FileFromCell(target);
+        if (!ClaimNew(row, plan.target)) return;
+      }
+    }
+    mineView_.Load(own.bytes);
     plan.team = TeamOf(lines.count(record::kTeam) ? lines[record::kTeam] : mineView_.recordLines[record::kTeam]);
     if (lines.empty() && plan.target.cell == plan.source.cell) {
       ++result_.plan.unchanged;

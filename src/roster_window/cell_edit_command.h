@@ -1,9 +1,13 @@
 #pragma once
 // One accepted edit of a roster cell, for the undo stack: the cell's edit before and after
-// (none: the file's own value).
+// (none: the file's own value). Setting an edit settles a conflict of its cell; each side
+// keeps the conflict it had, so that undoing or redoing never leaves a plain edit over a
+// change the file made meanwhile.
 #include <QUndoCommand>
 #include <optional>
 #include <string>
+
+#include "roster_rules/edited_roster.h"
 
 namespace beditor {
 
@@ -22,6 +26,9 @@ class CellEditCommand : public QUndoCommand {
   std::size_t field_;
   std::optional<std::string> before_;
   std::optional<std::string> after_;
+  // The cell's conflict while the value before, or after, is in place.
+  std::optional<roster::EditConflict> conflictBefore_;
+  std::optional<roster::EditConflict> conflictAfter_;
 };
 
 }  // namespace beditor

@@ -288,6 +288,18 @@ bool RosterTableModel::HasConflict(const QModelIndex& index) const {
   return index.isValid() && index.data(kConflictRole).toBool();
 }
 
+std::optional<roster::EditConflict> RosterTableModel::ConflictOf(int row, std::size_t field) const {
+  const auto& conflicts = roster_.Row(static_cast<std::size_t>(row)).conflicts;
+  const auto found = conflicts.find(field);
+  if (found == conflicts.end()) return std::nullopt;
+  return found->second;
+}
+
+void RosterTableModel::RestoreConflict(int row, std::size_t field, const roster::EditConflict& conflict) {
+  roster_.RestoreConflict(static_cast<std::size_t>(row), field, conflict);
+  RowChanged(row);
+}
+
 void RosterTableModel::KeepMine(const QModelIndex& index) {
   if (!HasConflict(index)) return;
   roster_.KeepMine(static_cast<std::size_t>(index.row()), FieldOf(index.column()));

@@ -103,6 +103,9 @@ class RosterTableModel : public QAbstractTableModel {
   // A cell whose edit meets another change of its field on disk: settled by keeping the edit,
   // which the next save writes, or by taking the file's value (on the undo stack, as any edit).
   bool HasConflict(const QModelIndex& index) const;
+  // The field's conflict, for a command that may settle it and must put it back on undo.
+  std::optional<roster::EditConflict> ConflictOf(int row, std::size_t field) const;
+  void RestoreConflict(int row, std::size_t field, const roster::EditConflict& conflict);
   void KeepMine(const QModelIndex& index);
   void TakeTheirs(const QModelIndex& index);
   // The columns of the row's conflicts, by their titles.

@@ -3,6 +3,8 @@
 // earlier version of the update as the base of a three-way merge.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/csv.h"
 #include "roster_rules/fighter_matching.h"
 #include "roster_run.h"
@@ -40,6 +42,7 @@ void MakeUpdate(const fs::path& update) {
   EditLine(fighters / "LW/New Guy.txt", kFullName, "New Guy");
   EditLine(fighters / "LW/New Guy.txt", kSherdogId, "3003");
   fs::rename(fighters / "LHW/Twin One.txt", fighters / "HW/Twin One.txt");
+  EditLine(fighters / "HW/Twin One.txt", kCategory, "4");
   WriteBytes(update / "Team/Blue Corner.txt", "1\r\n2\r\n3\r\n");
 }
 
@@ -56,16 +59,20 @@ TEST(FighterMatching, ByPlaceThenByAnIdentifierHeldByOneFighterOnEachSide) {
     std::vector<std::pair<int, int>> pairs;  // (mine, theirs), -1 for none
   };
   const std::vector<Case> cases = {
-      {"same place", {fighter("LW/A.txt", "5")}, {fighter("LW/A.txt", "6")}, {{0, 0}}},
+      {"same place", {fighter("LW/A.txt", "5")}, {fighter("LW/A.txt", "5")}, {{0, 0}}},
+      {"same place, no identifier on one side", {fighter("LW/A.txt", "0")}, {fighter("LW/A.txt", "5")}, {{0, 0}}},
+      {"same place, other identifiers", {fighter("LW/A.txt", "5")}, {fighter("LW/A.txt", "6")}, {{-1, 0}, {0, -1}}},
       {"moved", {fighter("LW/A.txt", "5")}, {fighter("WW/A.txt", "5")}, {{0, 0}}},
       {"renamed", {fighter("LW/A.txt", "5")}, {fighter("LW/B.txt", "5")}, {{0, 0}}},
       {"a place wins over an identifier",
-       {fighter("LW/A.txt", "5"), fighter("LW/B.txt", "6")},
+       {fighter("LW/A.txt", "0"), fighter("LW/B.txt", "6")},
        {fighter("LW/A.txt", "6")},
        {{0, 0}, {1, -1}}},
       {"an identifier two fighters claim", {fighter("LW/A.txt", "5"), fighter("HW/B.txt", "5")},
        {fighter("WW/A.txt", "5")}, {{-1, 0}, {0, -1}, {1, -1}}},
-      {"the identifier 0", {fighter("LW/A.txt", "0")}, {fighter("WW/A.txt", "0")}, {{-1, 0}, {0, -1}}},
+      {"placeholders", {fighter("LW/A.txt", "0"), fighter("LW/B.txt", "-1"), fighter("LW/C.txt", "07")},
+       {fighter("WW/A.txt", "0"), fighter("WW/B.txt", "-1"), fighter("WW/C.txt", "07")},
+       {{-1, 0}, {-1, 1}, {-1, 2}, {0, -1}, {1, -1}, {2, -1}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -184,17 +191,91 @@ TEST(RosterMerge, WithABaseEachFieldIsMergedThreeWaysAndAConflictKeepsThePlayers
   EXPECT_EQ(ReadBytes(mine / "Fighters/SHW/Thomas.txt"), ReadBytes(update / "Fighters/SHW/Big Tom.txt"));
 }
 
-// Planned whole first: one fighter the merge cannot read refuses it all.
-TEST(RosterMerge, AnUnreadableFighterRefusesTheWholeMerge) {
+// Planned whole first, by the import's rules: one fighter the merge cannot read, or a value
+// the editor could not load or the import would refuse, refuses it all; nothing is copied.
+TEST(RosterMerge, AnUpdateTheImportWouldRefuseIsRefusedWhole) {
+  struct Case {
+    const char* name;
+    std::function<void(const fs::path& mine, const fs::path& update)> spoil;
+    const char* says;
+  };
+  const std::vector<Case> cases = {
+      {"a file that cannot be read", [](const fs::path&, const fs::path& u) { fs::create_directory(u / "Fighters/LW/Not A File.txt"); },
+       "file: "},
+      {"a number line the editor cannot load",
+       [](const fs::path&, const fs::path& u) { EditLine(u / "Fighters/FW/Ana Ribeiro.txt", kPunches, "1O"); },
+       "punches: \"1O\" is not an integer from 1 to 20"},
+      {"a choice that is neither an entry nor a number",
+       [](const fs::path&, const fs::path& u) { EditLine(u / "Fighters/FW/Ana Ribeiro.txt", 20, "zz"); }, "game_plan: \"zz\" is neither"},
+      {"a category without a folder",
+       [](const fs::path&, const fs::path& u) { EditLine(u / "Fighters/FW/Ana Ribeiro.txt", kCategory, "-7"); }, "category: "},
+      {"a new fighter the editor cannot load",
+       [](const fs::path&, const fs::path& u) {
+         EditLine(u / "Fighters/LW/New Guy.txt", kKicks, "x");
+       },
+       "kicks: \"x\""},
+      // The player keeps another fighter (another identifier) where the update moves Sergio.
+      {"a place another fighter holds",
+       [](const fs::path& m, const fs::path&) {
+         WriteBytes(m / "Fighters/WW/Sergio Ortega.txt",
+                    WithLine(ReadBytes(m / "Fighters/HW/Ground Only.txt"), kSherdogId, "4004"));
+       },
+       "already exists"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto mine = CopyOfFixture();
+    const auto update = CopyOfFixture();
+    MakeUpdate(update.Path());
+    c.spoil(mine.Path(), update.Path());
+    const auto before = FolderBytes(mine.Path());
+    const RunResult result = RunTool(mine.Path(), {"merge", update.Path().string()});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find(c.says), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("nothing was written"), std::string::npos) << result.err;
+    EXPECT_EQ(FolderBytes(mine.Path()), before);
+  }
+}
+
+// What the update does not really say is not taken: identifiers that are placeholders match
+// no one, lines past the end of a short file are no values, and two fighters at one place
+// with different identifiers are two fighters.
+TEST(RosterMerge, PlaceholdersAndShortFilesChangeNothingOfThePlayers) {
+  const auto mine = CopyOfFixture();
+  const auto update = CopyOfFixture();
+  // The player's Ignacio carries a placeholder; the update brings a newcomer with the same one.
+  EditLine(mine / "Fighters/LW/Ignacio Brevanza.txt", kSherdogId, "-1");
+  WriteBytes(update / "Fighters/MW/Newcomer.txt",
+             WithLine(WithLine(ReadBytes(update / "Fighters/MW/Sergio Ortega.txt"), kSherdogId, "-1"), kFullName,
+                      "Newcomer"));
+  fs::remove(update / "Fighters/LW/Ignacio Brevanza.txt");
+  // Ana's file cut short in the update: her Sherdog ID and everything after are not there.
+  const std::string ana = ReadBytes(update / "Fighters/FW/Ana Ribeiro.txt");
+  std::size_t cut = 0;
+  for (int line = 0; line < 26; ++line) cut = ana.find("\r\n", cut) + 2;
+  WriteBytes(update / "Fighters/FW/Ana Ribeiro.txt", WithLine(ana.substr(0, cut), kPunches, "16"));
+  const std::string ignacio = ReadBytes(mine / "Fighters/LW/Ignacio Brevanza.txt");
+  const std::string anaBefore = ReadBytes(mine / "Fighters/FW/Ana Ribeiro.txt");
+
+  const RunResult result = RunTool(mine.Path(), {"merge", update.Path().string()});
+  EXPECT_EQ(result.code, 0) << result.err;
+  EXPECT_EQ(ReadBytes(mine / "Fighters/LW/Ignacio Brevanza.txt"), ignacio);
+  EXPECT_TRUE(fs::exists(mine / "Fighters/MW/Newcomer.txt"));
+  EXPECT_EQ(ReadBytes(mine / "Fighters/FW/Ana Ribeiro.txt"), WithLine(anaBefore, kPunches, "16"));
+}
+
+// A category folder a zip tool dropped is an empty category: the merge makes it.
+TEST(RosterMerge, AMissingCategoryFolderIsMade) {
   const auto mine = CopyOfFixture();
   const auto update = CopyOfFixture();
   MakeUpdate(update.Path());
-  fs::create_directory(update / "Fighters/LW/Not A File.txt");
-  const auto before = FolderBytes(mine.Path());
+  for (const auto& entry : fs::directory_iterator(mine / "Fighters/WW")) fs::remove(entry.path());
+  fs::remove(mine / "Fighters/WW");
+  fs::copy_file(update / "Fighters/WW/Odd Values.txt", update / "Fighters/WW/Odd Values Two.txt");
+  EditLine(update / "Fighters/WW/Odd Values Two.txt", kSherdogId, "5005");
   const RunResult result = RunTool(mine.Path(), {"merge", update.Path().string()});
-  EXPECT_EQ(result.code, 1);
-  EXPECT_NE(result.err.find("merge refused (1 problem): nothing was written"), std::string::npos) << result.err;
-  EXPECT_EQ(FolderBytes(mine.Path()), before);
+  EXPECT_EQ(result.code, 0) << result.err;
+  EXPECT_EQ(ReadBytes(mine / "Fighters/WW/Sergio Ortega.txt"), ReadBytes(update / "Fighters/WW/Sergio Ortega.txt"));
 }
 
 }  // namespace

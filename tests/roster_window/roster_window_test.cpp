@@ -309,12 +309,28 @@ TEST_F(RosterWindowTest, AConflictIsNamedMarkedAndSettledByThePlayer) {
     EXPECT_FALSE(window_->Save());
     EXPECT_EQ(ReadBytes(path), theirs);
 
+    // Undoing and redoing the edit, or the choice, never leaves a plain edit over the file's
+    // change.
+    const bool mine = std::string(choice.action) == "keepMineAction";
+    if (mine) {
+      model.UndoStack().undo();
+      EXPECT_FALSE(cell.data(RosterTableModel::kConflictRole).toBool());
+      EXPECT_EQ(cell.data().toString(), choice.filesPunches);
+      model.UndoStack().redo();
+      EXPECT_TRUE(cell.data(RosterTableModel::kConflictRole).toBool());
+    }
     window_->Table().setCurrentIndex(Shown("FW/Ana Ribeiro.txt", "punches"));
     auto* action = window_->findChild<QAction*>(choice.action);
     ASSERT_NE(action, nullptr);
     ASSERT_TRUE(action->isEnabled());
     action->trigger();
     EXPECT_FALSE(cell.data(RosterTableModel::kConflictRole).toBool());
+    if (!mine) {
+      model.UndoStack().undo();
+      EXPECT_TRUE(cell.data(RosterTableModel::kConflictRole).toBool());
+      model.UndoStack().redo();
+      EXPECT_FALSE(cell.data(RosterTableModel::kConflictRole).toBool());
+    }
     EXPECT_TRUE(window_->Save());
     EXPECT_EQ(ReadBytes(path).substr(0, 4), std::string(choice.written) + "\r\n");
     EXPECT_NE(ReadBytes(path).find(choice.nationality), std::string::npos);
