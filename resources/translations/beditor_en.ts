@@ -593,5 +593,9 @@ The fighters of a BEditor program folder in one table.</translation>
         <source>The roster update&apos;s folder (a copy of its Fighters and Team folders)</source>
         <translation>The roster update&apos;s folder (a copy of its Fighters and Team folders)</translation>
     </message>
+    <message>
+        <source>%1 is a new fighter of the roster update: save it before opening it in the editor</source>
+        <translation>%1 is a new fighter of the roster update: save it before opening it in the editor</translation>
+    </message>
 </context>
 </TS>

@@ -593,5 +593,9 @@ Los luchadores de una carpeta de BEditor en una tabla.</translation>
         <source>The roster update&apos;s folder (a copy of its Fighters and Team folders)</source>
         <translation>Carpeta de la actualización de la plantilla (una copia de sus carpetas Fighters y Team)</translation>
     </message>
+    <message>
+        <source>%1 is a new fighter of the roster update: save it before opening it in the editor</source>
+        <translation>%1 es un luchador nuevo de la actualización de la plantilla: guárdelo antes de abrirlo en el editor</translation>
+    </message>
 </context>
 </TS>

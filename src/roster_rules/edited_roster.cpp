@@ -31,6 +31,7 @@ void EditedRoster::StartLoad() {
   lists_ = std::make_unique<ChoiceLists>(ChoiceLists::Read(context_));
   auto roster = ListRoster(context_);
   rows_.clear();
+  updateTeams_.clear();
   // Never grows past this: the check keeps pointers to the rows' files.
   rows_.reserve(roster.files.size());
   pending_ = std::move(roster.files);

@@ -407,6 +407,14 @@ void RosterWindow::ShowTableMenu(const QPoint& position) {
 void RosterWindow::OpenInEditor(int row) {
   if (row < 0 || row >= model_->rowCount()) return;
   const auto& file = model_->File(row);
+  // Its file is written by the next save: the editor would find none.
+  if (model_->ToCreate(row)) {
+    statusBar()->showMessage(
+        tr("%1 is a new fighter of the roster update: save it before opening it in the editor")
+            .arg(QString::fromStdString(file.Display())),
+        10000);
+    return;
+  }
   // Named below Fighters as the editor's command line takes it: "LW\Name.txt".
   QString relative = QString::fromStdString(file.cell);
   relative.replace(QLatin1Char('/'), QLatin1Char('\\'));
