@@ -158,7 +158,9 @@ void EditedRoster::ShowEdits(RosterRow& row) {
   std::map<int, std::string> lines;
   for (const auto& [field, cell] : row.edits) {
     Refusal refusal;
-    if (auto line = CellToLine(record::kFields[field], cell, *lists_, context_.game, &refusal))
+    if (row.EditFromUpdate(field))
+      lines[record::kFields[field].line] = row.updateLines.at(field);
+    else if (auto line = CellToLine(record::kFields[field], cell, *lists_, context_.game, &refusal))
       lines[record::kFields[field].line] = std::move(*line);
   }
   if (!row.view) row.view = std::make_unique<FighterView>();
@@ -272,7 +274,10 @@ RosterSave EditedRoster::Save(ImportWriteReport& report) {
     ImportRow& importRow = edited.emplace_back();
     importRow.row = static_cast<int>(i);
     importRow.file = row.file.cell;
-    for (const auto& [field, cell] : row.edits) importRow.cells[field] = cell;
+    for (const auto& [field, cell] : row.edits) {
+      importRow.cells[field] = cell;
+      if (row.EditFromUpdate(field)) importRow.lines[field] = row.updateLines.at(field);
+    }
   }
   if (!edited.empty() || !creations.empty() || !updateTeams_.empty()) {
     UpdatePlan update;
@@ -335,6 +340,7 @@ void EditedRoster::TakeWritten(const ImportPlan& plan, const std::vector<ImportR
     row.edits.clear();
     row.conflicts.clear();
     row.updateCells.clear();
+    row.updateLines.clear();
     row.creation.reset();
     ShowEdits(row);
   }
@@ -459,10 +465,13 @@ ShownUpdate EditedRoster::ShowUpdate(const std::filesystem::path& folder) {
     }
     const std::size_t index = onDisk.at(rowPlan.source.cell);
     RosterRow& row = rows_[index];
+    FighterView updated;
+    updated.Load(rowPlan.bytes);
     for (const FieldChange& change : rowPlan.changes) {
       const auto field = static_cast<std::size_t>(change.field - record::kFields.data());
       row.edits[field] = change.after;
       row.updateCells[field] = change.after;
+      row.updateLines[field] = updated.recordLines[static_cast<std::size_t>(change.field->line)];
       shown.edits.push_back({index, field, change.after});
     }
     if (!rowPlan.changes.empty()) ++shown.changedFighters;

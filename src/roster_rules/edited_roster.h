@@ -58,6 +58,8 @@ struct RosterRow {
   bool withdrawn = false;
   // By layout row: the cells a roster update gave; an edit still holding one is the update's.
   std::map<std::size_t, std::string> updateCells;
+  // And their stored lines, written byte for byte while the edit is the update's.
+  std::map<std::size_t, std::string> updateLines;
 
   bool Loadable() const { return view && view->Loadable(); }
   bool ToCreate() const { return creation && !withdrawn; }

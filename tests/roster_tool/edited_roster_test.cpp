@@ -239,10 +239,13 @@ TEST_F(EditedRosterTest, AGoneFilesEditsAreSaidOnceAndCanBeTakenBack) {
 }
 
 // The update is shown as edits, new rows and team files waiting; nothing is written until the
-// save, which writes what `merge` writes for the same pair.
+// save, which writes what `merge` writes for the same pair, every byte of the update's lines
+// too (Ana's kicks "14" written "014": the same cell, another line).
 TEST_F(EditedRosterTest, AnUpdateIsShownAsEditsAndItsSaveWritesWhatMergeWrites) {
   const auto update = CopyOfFixture();
   MakeSimpleUpdate(update.Path());
+  const fs::path updatedAna = update / "Fighters/FW/Ana Ribeiro.txt";
+  WriteBytes(updatedAna, WithLine(ReadBytes(updatedAna), kKicksLine, "014"));
   const auto merged = CopyOfFixture();
   const RunResult merge = RunTool(merged.Path(), {"merge", update.Path().string()});
   ASSERT_EQ(merge.code, 0) << merge.err;
@@ -250,6 +253,7 @@ TEST_F(EditedRosterTest, AnUpdateIsShownAsEditsAndItsSaveWritesWhatMergeWrites) 
 
   const ShownUpdate shown = roster_.ShowUpdate(update.Path());
   ASSERT_TRUE(shown.Shown());
+  EXPECT_EQ(shown.edits.size(), 3u);
   EXPECT_EQ(shown.changedFighters, 2u);
   EXPECT_EQ(shown.moved, 1u);
   EXPECT_EQ(shown.teamFiles, std::vector<std::string>{"Blue Corner.txt"});
