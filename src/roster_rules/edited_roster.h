@@ -3,8 +3,9 @@
 // from, the player's edits field by field, and what became of them where the file on disk
 // moved on meanwhile. A field the file changed is taken, an edit stays on top of the file as
 // it is now, and an edit of a field the file changed to another value is a conflict that the
-// player settles. No toolkit here: the window's model only shows it, so every case is tested
-// without a window.
+// player settles. A roster update is shown here too, as edits of its own: its changed fields,
+// its new fighters' rows and its team files wait, unwritten, for the save. No toolkit here:
+// the window's model only shows it, so every case is tested without a window.
 #include <array>
 #include <chrono>
 #include <filesystem>
