@@ -13,6 +13,7 @@ class SilentDialogs : public Dialogs {
   void ShowPlainMessage(const QString&) override { ++shown; }
   std::optional<FileDialogAnswer> GetOpenFileName(const FileDialogRequest&) override { return {}; }
   std::optional<FileDialogAnswer> GetSaveFileName(const FileDialogRequest&) override { return {}; }
+  std::optional<QString> GetExistingFolder(const QString&, const QString&) override { return {}; }
 
   int shown = 0;  // boxes that would have been shown
 };

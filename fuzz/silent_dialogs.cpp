@@ -13,4 +13,6 @@ std::optional<FileDialogAnswer> SilentDialogs::GetOpenFileName(const FileDialogR
 
 std::optional<FileDialogAnswer> SilentDialogs::GetSaveFileName(const FileDialogRequest&) { return std::nullopt; }
 
+std::optional<QString> SilentDialogs::GetExistingFolder(const QString&, const QString&) { return std::nullopt; }
+
 }  // namespace beditor::fuzz

@@ -39,6 +39,7 @@ class NoDialogs : public Dialogs {
   void ShowPlainMessage(const QString& text) override { std::cerr << "unexpected box: " << text.toStdString() << '\n'; }
   std::optional<FileDialogAnswer> GetOpenFileName(const FileDialogRequest&) override { return std::nullopt; }
   std::optional<FileDialogAnswer> GetSaveFileName(const FileDialogRequest&) override { return std::nullopt; }
+  std::optional<QString> GetExistingFolder(const QString&, const QString&) override { return std::nullopt; }
 };
 
 // Opens the window on the folder as the program does and returns once the whole roster is

@@ -335,6 +335,84 @@ The fighter is now in two category folders.</translation>
             <numerusform>The edits of %n fighters gone from disk are kept, unsaved (Edit &gt; Discard edits of gone fighters)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>New fighter from the roster update: the next save creates the file (Keep mine takes it back).</source>
+        <translation>New fighter from the roster update: the next save creates the file (Keep mine takes it back).</translation>
+    </message>
+    <message>
+        <source>Changed here and in the roster update: here &quot;%1&quot;, in the update &quot;%2&quot;, before &quot;%3&quot;. Keep yours or take the update&apos;s (right-click).</source>
+        <translation>Changed here and in the roster update: here &quot;%1&quot;, in the update &quot;%2&quot;, before &quot;%3&quot;. Keep yours or take the update&apos;s (right-click).</translation>
+    </message>
+    <message>
+        <source>From the roster update; before: &quot;%1&quot; (Keep mine takes it back).</source>
+        <translation>From the roster update; before: &quot;%1&quot; (Keep mine takes it back).</translation>
+    </message>
+    <message>
+        <source>Save or discard your edits first: a roster update is shown as edits of its own.</source>
+        <translation>Save or discard your edits first: a roster update is shown as edits of its own.</translation>
+    </message>
+    <message>
+        <source>The roster is still being read: take the update once it is read.</source>
+        <translation>The roster is still being read: take the update once it is read.</translation>
+    </message>
+    <message>
+        <source>The update %1 is not a program folder: it has no Fighters folder.</source>
+        <translation>The update %1 is not a program folder: it has no Fighters folder.</translation>
+    </message>
+    <message>
+        <source>%1 is the roster&apos;s own program folder, not an update.</source>
+        <translation>%1 is the roster&apos;s own program folder, not an update.</translation>
+    </message>
+    <message>
+        <source>The update %1 is not a folder.</source>
+        <translation>The update %1 is not a folder.</translation>
+    </message>
+    <message>
+        <source>in the update: %1</source>
+        <translation>in the update: %1</translation>
+    </message>
+    <message>
+        <source>The update was not shown: a category folder could not be listed, and a roster is not compared by half.
+%1</source>
+        <translation>The update was not shown: a category folder could not be listed, and a roster is not compared by half.
+%1</translation>
+    </message>
+    <message>
+        <source>The update was not shown:
+%1</source>
+        <translation>The update was not shown:
+%1</translation>
+    </message>
+    <message>
+        <source>The roster update changes nothing here.</source>
+        <translation>The roster update changes nothing here.</translation>
+    </message>
+    <message>
+        <source>take the roster update</source>
+        <translation>take the roster update</translation>
+    </message>
+    <message>
+        <source>Roster update shown, to save or undo: %1 changed fields in %2 fighters (%3 moved by their category), %4 new fighters, %5 team files to copy.</source>
+        <translation>Roster update shown, to save or undo: %1 changed fields in %2 fighters (%3 moved by their category), %4 new fighters, %5 team files to copy.</translation>
+    </message>
+    <message>
+        <source>The update puts these fighters under another file name, or in a folder other than their category&apos;s, which the window cannot do as an edit; their other changes are shown:
+%1</source>
+        <translation>The update puts these fighters under another file name, or in a folder other than their category&apos;s, which the window cannot do as an edit; their other changes are shown:
+%1</translation>
+    </message>
+    <message>
+        <source>new fighter</source>
+        <translation>new fighter</translation>
+    </message>
+    <message>
+        <source>take back a new fighter</source>
+        <translation>take back a new fighter</translation>
+    </message>
+    <message>
+        <source>team files to copy</source>
+        <translation>team files to copy</translation>
+    </message>
 </context>
 <context>
     <name>beditor::RosterWindow</name>
@@ -494,6 +572,30 @@ The fighters of a BEditor program folder in one table.</translation>
     <message>
         <source>Changed here and in the file, keep yours or take the file&apos;s: %1</source>
         <translation>Changed here and in the file, keep yours or take the file&apos;s: %1</translation>
+    </message>
+    <message>
+        <source>Take a roster &amp;update...</source>
+        <translation>Take a roster &amp;update...</translation>
+    </message>
+    <message>
+        <source>The update&apos;s change is taken back</source>
+        <translation>The update&apos;s change is taken back</translation>
+    </message>
+    <message>
+        <source>The roster is still being read: take the update once it is read.</source>
+        <translation>The roster is still being read: take the update once it is read.</translation>
+    </message>
+    <message>
+        <source>Save or discard your edits first: a roster update is shown as edits of its own.</source>
+        <translation>Save or discard your edits first: a roster update is shown as edits of its own.</translation>
+    </message>
+    <message>
+        <source>The roster update&apos;s folder (a copy of its Fighters and Team folders)</source>
+        <translation>The roster update&apos;s folder (a copy of its Fighters and Team folders)</translation>
+    </message>
+    <message>
+        <source>%1 is a new fighter of the roster update: save it before opening it in the editor</source>
+        <translation>%1 is a new fighter of the roster update: save it before opening it in the editor</translation>
     </message>
 </context>
 </TS>

@@ -335,6 +335,84 @@ El luchador está ahora en dos carpetas de categoría.</translation>
             <numerusform>Las ediciones de %n luchadores que ya no están en el disco se conservan, sin guardar (Edición &gt; Descartar ediciones de luchadores desaparecidos)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>New fighter from the roster update: the next save creates the file (Keep mine takes it back).</source>
+        <translation>Luchador nuevo de la actualización de la plantilla: el próximo guardado crea el archivo (Conservar el mío lo retira).</translation>
+    </message>
+    <message>
+        <source>Changed here and in the roster update: here &quot;%1&quot;, in the update &quot;%2&quot;, before &quot;%3&quot;. Keep yours or take the update&apos;s (right-click).</source>
+        <translation>Cambiado aquí y en la actualización de la plantilla: aquí «%1», en la actualización «%2», antes «%3». Conserve el suyo o tome el de la actualización (clic derecho).</translation>
+    </message>
+    <message>
+        <source>From the roster update; before: &quot;%1&quot; (Keep mine takes it back).</source>
+        <translation>De la actualización de la plantilla; antes: «%1» (Conservar el mío lo retira).</translation>
+    </message>
+    <message>
+        <source>Save or discard your edits first: a roster update is shown as edits of its own.</source>
+        <translation>Guarde o descarte primero sus ediciones: una actualización de la plantilla se muestra como ediciones propias.</translation>
+    </message>
+    <message>
+        <source>The roster is still being read: take the update once it is read.</source>
+        <translation>La plantilla aún se está leyendo: tome la actualización cuando esté leída.</translation>
+    </message>
+    <message>
+        <source>The update %1 is not a program folder: it has no Fighters folder.</source>
+        <translation>La actualización %1 no es una carpeta del programa: no tiene carpeta Fighters.</translation>
+    </message>
+    <message>
+        <source>%1 is the roster&apos;s own program folder, not an update.</source>
+        <translation>%1 es la propia carpeta del programa de la plantilla, no una actualización.</translation>
+    </message>
+    <message>
+        <source>The update %1 is not a folder.</source>
+        <translation>La actualización %1 no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>in the update: %1</source>
+        <translation>en la actualización: %1</translation>
+    </message>
+    <message>
+        <source>The update was not shown: a category folder could not be listed, and a roster is not compared by half.
+%1</source>
+        <translation>La actualización no se mostró: no se pudo listar una carpeta de categoría, y una plantilla no se compara a medias.
+%1</translation>
+    </message>
+    <message>
+        <source>The update was not shown:
+%1</source>
+        <translation>La actualización no se mostró:
+%1</translation>
+    </message>
+    <message>
+        <source>The roster update changes nothing here.</source>
+        <translation>La actualización de la plantilla no cambia nada aquí.</translation>
+    </message>
+    <message>
+        <source>take the roster update</source>
+        <translation>tomar la actualización de la plantilla</translation>
+    </message>
+    <message>
+        <source>Roster update shown, to save or undo: %1 changed fields in %2 fighters (%3 moved by their category), %4 new fighters, %5 team files to copy.</source>
+        <translation>Actualización de la plantilla mostrada, para guardar o deshacer: %1 campos cambiados en %2 luchadores (%3 movidos por su categoría), %4 luchadores nuevos, %5 archivos de equipo por copiar.</translation>
+    </message>
+    <message>
+        <source>The update puts these fighters under another file name, or in a folder other than their category&apos;s, which the window cannot do as an edit; their other changes are shown:
+%1</source>
+        <translation>La actualización pone a estos luchadores con otro nombre de archivo, o en una carpeta distinta de la de su categoría, lo que la ventana no puede hacer como edición; sus demás cambios se muestran:
+%1</translation>
+    </message>
+    <message>
+        <source>new fighter</source>
+        <translation>luchador nuevo</translation>
+    </message>
+    <message>
+        <source>take back a new fighter</source>
+        <translation>retirar un luchador nuevo</translation>
+    </message>
+    <message>
+        <source>team files to copy</source>
+        <translation>archivos de equipo por copiar</translation>
+    </message>
 </context>
 <context>
     <name>beditor::RosterWindow</name>
@@ -494,6 +572,30 @@ Los luchadores de una carpeta de BEditor en una tabla.</translation>
     <message>
         <source>Changed here and in the file, keep yours or take the file&apos;s: %1</source>
         <translation>Cambiado aquí y en el archivo, conserve el suyo o tome el del archivo: %1</translation>
+    </message>
+    <message>
+        <source>Take a roster &amp;update...</source>
+        <translation>Tomar una act&amp;ualización de la plantilla...</translation>
+    </message>
+    <message>
+        <source>The update&apos;s change is taken back</source>
+        <translation>El cambio de la actualización se ha retirado</translation>
+    </message>
+    <message>
+        <source>The roster is still being read: take the update once it is read.</source>
+        <translation>La plantilla aún se está leyendo: tome la actualización cuando esté leída.</translation>
+    </message>
+    <message>
+        <source>Save or discard your edits first: a roster update is shown as edits of its own.</source>
+        <translation>Guarde o descarte primero sus ediciones: una actualización de la plantilla se muestra como ediciones propias.</translation>
+    </message>
+    <message>
+        <source>The roster update&apos;s folder (a copy of its Fighters and Team folders)</source>
+        <translation>Carpeta de la actualización de la plantilla (una copia de sus carpetas Fighters y Team)</translation>
+    </message>
+    <message>
+        <source>%1 is a new fighter of the roster update: save it before opening it in the editor</source>
+        <translation>%1 es un luchador nuevo de la actualización de la plantilla: guárdelo antes de abrirlo en el editor</translation>
     </message>
 </context>
 </TS>

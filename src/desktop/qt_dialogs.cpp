@@ -95,4 +95,10 @@ std::optional<FileDialogAnswer> QtDialogs::GetSaveFileName(const FileDialogReque
   return RunFileDialog(request, FileDialogKind::Save);
 }
 
+std::optional<QString> QtDialogs::GetExistingFolder(const QString& title, const QString& folder) {
+  const QString chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, folder);
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen;
+}
+
 }  // namespace beditor

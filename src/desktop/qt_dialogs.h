@@ -17,6 +17,7 @@ class QtDialogs : public Dialogs {
   void ShowPlainMessage(const QString& text) override;
   std::optional<FileDialogAnswer> GetOpenFileName(const FileDialogRequest& request) override;
   std::optional<FileDialogAnswer> GetSaveFileName(const FileDialogRequest& request) override;
+  std::optional<QString> GetExistingFolder(const QString& title, const QString& folder) override;
 };
 
 }  // namespace beditor

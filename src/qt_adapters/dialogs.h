@@ -43,6 +43,9 @@ class Dialogs {
   // Open and save dialogs; no value when the user cancels.
   virtual std::optional<FileDialogAnswer> GetOpenFileName(const FileDialogRequest& request) = 0;
   virtual std::optional<FileDialogAnswer> GetSaveFileName(const FileDialogRequest& request) = 0;
+
+  // A folder picked in the folder dialog, starting in `folder`; no value when the user cancels.
+  virtual std::optional<QString> GetExistingFolder(const QString& title, const QString& folder) = 0;
 };
 
 }  // namespace beditor

@@ -6,6 +6,9 @@
 #include "roster_rules/cell_edit.h"
 #include "roster_rules/field_merge.h"
 #include "roster_rules/line_splice.h"
+#include "roster_rules/roster_snapshot.h"
+#include "roster_rules/update_plan.h"
+#include "core/path_utf8.h"
 
 namespace beditor::roster {
 namespace {
@@ -28,6 +31,7 @@ void EditedRoster::StartLoad() {
   lists_ = std::make_unique<ChoiceLists>(ChoiceLists::Read(context_));
   auto roster = ListRoster(context_);
   rows_.clear();
+  updateTeams_.clear();
   // Never grows past this: the check keeps pointers to the rows' files.
   rows_.reserve(roster.files.size());
   pending_ = std::move(roster.files);
@@ -102,7 +106,8 @@ void EditedRoster::ForgetRatings(RosterRow& row) {
 
 bool EditedRoster::Editable(std::size_t row) const {
   const RosterRow& r = rows_[row];
-  return r.Loadable() && !r.gone && !r.heldByDisk;
+  // A new fighter of an update is written as the update has it, or not at all.
+  return r.Loadable() && !r.gone && !r.heldByDisk && !r.creation && !r.withdrawn;
 }
 
 EditedRoster::EditCheck EditedRoster::CheckEdit(std::size_t rowIndex, std::size_t field, const std::string& text) const {
@@ -145,7 +150,9 @@ void EditedRoster::RestoreConflict(std::size_t row, std::size_t field, EditConfl
 }
 
 bool EditedRoster::HasUnsavedEdits() const {
-  return std::any_of(rows_.begin(), rows_.end(), [](const RosterRow& row) { return !row.edits.empty(); });
+  return !updateTeams_.empty() || std::any_of(rows_.begin(), rows_.end(), [](const RosterRow& row) {
+           return !row.edits.empty() || row.ToCreate();
+         });
 }
 
 bool EditedRoster::HasConflicts() const {
@@ -156,7 +163,9 @@ void EditedRoster::ShowEdits(RosterRow& row) {
   std::map<int, std::string> lines;
   for (const auto& [field, cell] : row.edits) {
     Refusal refusal;
-    if (auto line = CellToLine(record::kFields[field], cell, *lists_, context_.game, &refusal))
+    if (row.EditFromUpdate(field))
+      lines[record::kFields[field].line] = row.updateLines.at(field);
+    else if (auto line = CellToLine(record::kFields[field], cell, *lists_, context_.game, &refusal))
       lines[record::kFields[field].line] = std::move(*line);
   }
   if (!row.view) row.view = std::make_unique<FighterView>();
@@ -175,6 +184,8 @@ std::optional<std::string> EditedRoster::BytesOnDisk(const FighterFile& file) co
 RowSync EditedRoster::SyncWithDisk(std::size_t rowIndex) {
   RosterRow& row = rows_[rowIndex];
   if (row.gone) return RowSync::Gone;
+  // Not on disk, by design: nothing to read.
+  if (row.creation || row.withdrawn) return RowSync::Same;
   auto bytes = BytesOnDisk(row.file);
   if (!bytes) {
     if (IsExistingFile(PathOf(context_, row.file))) return RowSync::Unreadable;
@@ -228,8 +239,14 @@ RowSync EditedRoster::SyncWithDisk(std::size_t rowIndex) {
 RosterSave EditedRoster::Save(ImportWriteReport& report) {
   RosterSave save;
   std::vector<ImportRow> edited;
+  std::vector<std::size_t> creations;
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     RosterRow& row = rows_[i];
+    if (row.withdrawn) continue;
+    if (row.creation) {
+      creations.push_back(i);
+      continue;
+    }
     if (row.edits.empty()) continue;
     if (row.gone && row.goneSaid) {
       ++save.goneKept;
@@ -262,15 +279,47 @@ RosterSave EditedRoster::Save(ImportWriteReport& report) {
     ImportRow& importRow = edited.emplace_back();
     importRow.row = static_cast<int>(i);
     importRow.file = row.file.cell;
-    for (const auto& [field, cell] : row.edits) importRow.cells[field] = cell;
+    for (const auto& [field, cell] : row.edits) {
+      importRow.cells[field] = cell;
+      if (row.EditFromUpdate(field)) importRow.lines[field] = row.updateLines.at(field);
+    }
   }
-  if (!edited.empty()) {
-    const ImportPlan plan = PlanImport(context_, edited);
+  if (!edited.empty() || !creations.empty() || !updateTeams_.empty()) {
+    UpdatePlan update;
+    if (!edited.empty()) update.plan = PlanImport(context_, edited);
+    ImportPlan& plan = update.plan;
+    // The update's new fighters as its plan made them, each at a place still free.
+    for (const std::size_t i : creations) {
+      RowPlan creation = *rows_[i].creation;
+      creation.row = static_cast<int>(i);
+      Refusal refusal;
+      refusal.row = creation.row;
+      refusal.value = creation.target.Display();
+      const auto taken = std::find_if(plan.rows.begin(), plan.rows.end(), [&creation](const RowPlan& other) {
+        return other.target.cell == creation.target.cell;
+      });
+      if (taken != plan.rows.end()) {
+        refusal.kind = RefusalKind::NamedTwice;
+        refusal.value = creation.target.cell;
+        refusal.otherRow = taken->row;
+      } else if (IsExistingFile(PathOf(context_, creation.target))) {
+        refusal.kind = RefusalKind::AlreadyExists;
+      } else {
+        plan.rows.push_back(std::move(creation));
+        continue;
+      }
+      plan.refusals.push_back(std::move(refusal));
+    }
     if (!plan.refusals.empty()) {
       save.refusals = plan.refusals;
     } else {
-      save.written = WriteImport(context_, plan, report);
+      update.teamFiles = updateTeams_;
+      // The update's team files first, as `merge` copies them, then the fighters.
+      save.written = WriteUpdate(context_, updateFolder_, update, report);
       TakeWritten(plan, edited, save.written->Complete(), save);
+      std::erase_if(updateTeams_, [this](const std::string& team) {
+        return IsExistingFile(context_.folder / "Team" / PathFromUtf8(team));
+      });
     }
   }
   RecheckAll();
@@ -295,6 +344,9 @@ void EditedRoster::TakeWritten(const ImportPlan& plan, const std::vector<ImportR
     row.original = std::move(*written);
     row.edits.clear();
     row.conflicts.clear();
+    row.updateCells.clear();
+    row.updateLines.clear();
+    row.creation.reset();
     ShowEdits(row);
   }
   // Rows whose edits came to nothing on the file.
@@ -313,6 +365,10 @@ void EditedRoster::RecheckAll() {
   warnings_ = 0;
   FighterView original;
   for (RosterRow& row : rows_) {
+    if (row.withdrawn) {
+      row.findings.clear();
+      continue;
+    }
     if (row.view) {
       // The files as they are on disk, not as edited.
       const FighterView* checked = row.view.get();
@@ -324,6 +380,124 @@ void EditedRoster::RecheckAll() {
     }
     for (const auto& finding : row.findings) ++(finding.error ? errors_ : warnings_);
   }
+}
+
+std::string EditedRoster::CellBefore(std::size_t row, std::size_t field) const {
+  const RosterRow& r = rows_[row];
+  if (!r.view) return {};
+  FighterView original;
+  original.Load(r.original);
+  return CellOf(original, *lists_, field);
+}
+
+void EditedRoster::SetCreation(std::size_t row, bool create) {
+  rows_[row].withdrawn = !create;
+  RecheckAll();
+}
+
+ShownUpdate EditedRoster::ShowUpdate(const std::filesystem::path& folder) {
+  ShownUpdate shown;
+  if (HasUnsavedEdits()) {
+    shown.refused = ShownUpdate::Refused::UnsavedEdits;
+    return shown;
+  }
+  if (Loading()) {
+    shown.refused = ShownUpdate::Refused::Loading;
+    return shown;
+  }
+  shown.folderProblem = CheckOtherFolder(context_, folder);
+  if (shown.folderProblem != OtherFolderProblem::None) {
+    shown.refused = ShownUpdate::Refused::Folder;
+    return shown;
+  }
+  // The plan is made on the folder as it is now, and the rows follow it: each takes its file
+  // as it is (none has edits), a file added since the roster was read (or left unread by a
+  // stopped load) gets its row, and a row whose file went away is gone.
+  const RosterSnapshot mine = ReadSnapshot(context_);
+  std::map<std::string, std::size_t> rowOf;
+  for (std::size_t i = 0; i < rows_.size(); ++i)
+    if (!rows_[i].gone && !rows_[i].withdrawn) rowOf.emplace(rows_[i].file.cell, i);
+  std::map<std::string, std::size_t> onDisk;
+  for (const SnapshotFighter& fighter : mine.fighters) {
+    auto found = rowOf.find(fighter.file.cell);
+    if (found == rowOf.end()) {
+      RosterRow& added = rows_.emplace_back();
+      added.file = fighter.file;
+      found = rowOf.emplace(fighter.file.cell, rows_.size() - 1).first;
+    }
+    onDisk.emplace(found->first, found->second);
+    RosterRow& row = rows_[found->second];
+    if (fighter.unreadable) {
+      row.view.reset();
+      row.original.clear();
+      row.findings = {{1, true, *fighter.unreadable}};
+      ForgetRatings(row);
+    } else if (!row.view || row.original != fighter.bytes) {
+      row.original = fighter.bytes;
+      ShowEdits(row);
+    }
+    row.heldByDisk = false;
+  }
+  for (const auto& [cell, index] : rowOf)
+    if (!onDisk.count(cell)) rows_[index].gone = true;
+  unlisted_ = mine.unlisted;
+
+  const RosterSnapshot update = ReadOtherSnapshot(context_, folder);
+  for (const auto& [roster, inUpdate] : {std::pair{&mine, false}, std::pair{&update, true}})
+    for (const UnlistedFolder& unlisted : roster->unlisted) shown.unlisted.push_back({unlisted, inUpdate});
+  if (!shown.unlisted.empty()) {
+    shown.refused = ShownUpdate::Refused::Unlisted;
+    RecheckAll();
+    return shown;
+  }
+  const UpdatePlan plan = PlanUpdate(context_, mine, update, nullptr);
+  if (!plan.plan.refusals.empty()) {
+    shown.refused = ShownUpdate::Refused::Plan;
+    shown.refusals = plan.plan.refusals;
+    shown.refusalFiles = plan.rowFiles;
+    RecheckAll();
+    return shown;
+  }
+  for (const RowPlan& rowPlan : plan.plan.rows) {
+    if (rowPlan.action == RowPlan::Action::Create) {
+      RosterRow& row = rows_.emplace_back();
+      row.file = rowPlan.target;
+      row.original = rowPlan.bytes;
+      row.creation = rowPlan;
+      ShowEdits(row);
+      shown.newRows.push_back(rows_.size() - 1);
+      continue;
+    }
+    const std::size_t index = onDisk.at(rowPlan.source.cell);
+    RosterRow& row = rows_[index];
+    FighterView updated;
+    updated.Load(rowPlan.bytes);
+    for (const FieldChange& change : rowPlan.changes) {
+      const auto field = static_cast<std::size_t>(change.field - record::kFields.data());
+      row.edits[field] = change.after;
+      row.updateCells[field] = change.after;
+      row.updateLines[field] = updated.recordLines[static_cast<std::size_t>(change.field->line)];
+      shown.edits.push_back({index, field, change.after});
+    }
+    if (!rowPlan.changes.empty()) ++shown.changedFighters;
+    ShowEdits(row);
+    // Where saving the edits puts the file: a changed category moves it to its folder, under
+    // the same name.
+    std::string place = row.file.cell;
+    if (row.edits.count(record::RowOf(record::Field::Category)) && row.view)
+      if (const auto categoryFolder =
+              FolderOfCategoryLine(row.view->recordLines[record::kWeightCategory], context_.game))
+        place = *categoryFolder + "/" + row.file.Name();
+    if (place != rowPlan.target.cell)
+      shown.placesNotShown.emplace_back(row.file.Display(), rowPlan.target.Display());
+    else if (rowPlan.action == RowPlan::Action::Move)
+      ++shown.moved;
+  }
+  updateFolder_ = folder;
+  updateTeams_ = plan.teamFiles;
+  shown.teamFiles = plan.teamFiles;
+  RecheckAll();
+  return shown;
 }
 
 }  // namespace beditor::roster

@@ -3,10 +3,12 @@
 // from, the player's edits field by field, and what became of them where the file on disk
 // moved on meanwhile. A field the file changed is taken, an edit stays on top of the file as
 // it is now, and an edit of a field the file changed to another value is a conflict that the
-// player settles. No toolkit here: the window's model only shows it, so every case is tested
-// without a window.
+// player settles. A roster update is shown here too, as edits of its own: its changed fields,
+// its new fighters' rows and its team files wait, unwritten, for the save. No toolkit here:
+// the window's model only shows it, so every case is tested without a window.
 #include <array>
 #include <chrono>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -17,6 +19,7 @@
 #include "roster_rules/fighter_view.h"
 #include "roster_rules/import_plan.h"
 #include "roster_rules/import_write.h"
+#include "roster_rules/other_program_folder.h"
 #include "roster_rules/refusal.h"
 #include "roster_rules/roster_check.h"
 #include "roster_rules/roster_context.h"
@@ -24,11 +27,13 @@
 
 namespace beditor::roster {
 
-// An edit that meets another change of its field on disk: it is not written until the player
-// keeps it or takes the file's value.
+// An edit that meets another change of its field, on disk or in a roster update: it is not
+// written until the player keeps it or takes the other value.
 struct EditConflict {
+  enum class Side { File, Update };  // whose change met the player's
   std::string base;    // the cell before either change, as export writes it
-  std::string theirs;  // the cell as the file holds it now
+  std::string theirs;  // the cell as the file, or the update, holds it
+  Side side = Side::File;
 };
 
 struct RosterRow {
@@ -47,8 +52,23 @@ struct RosterRow {
   // Worked out when first asked for: opening the roster needs only those of the rows on screen.
   mutable std::optional<std::array<int, 6>> ratings;
   mutable bool rated = false;
+  // A fighter a roster update brings: not on disk until a save writes the plan's bytes there.
+  std::optional<RowPlan> creation;
+  // Its creation taken back: the row is out of the roster, and kept only so that the rows
+  // after it keep their numbers on the undo stack.
+  bool withdrawn = false;
+  // By layout row: the cells a roster update gave; an edit still holding one is the update's.
+  std::map<std::size_t, std::string> updateCells;
+  // And their stored lines, written byte for byte while the edit is the update's.
+  std::map<std::size_t, std::string> updateLines;
 
   bool Loadable() const { return view && view->Loadable(); }
+  bool ToCreate() const { return creation && !withdrawn; }
+  bool EditFromUpdate(std::size_t field) const {
+    const auto edit = edits.find(field);
+    const auto cell = updateCells.find(field);
+    return edit != edits.end() && cell != updateCells.end() && edit->second == cell->second;
+  }
 };
 
 // What reading a row's file again found.
@@ -77,6 +97,43 @@ struct RosterSave {
   // which were said before.
   bool Complete() const;
   bool Wrote() const { return written.has_value(); }
+};
+
+// What showing a roster update as edits did, or why it did nothing.
+struct ShownUpdate {
+  enum class Refused {
+    No,
+    UnsavedEdits,  // the update's edits would mix with the player's
+    Loading,       // the roster is still being read
+    Folder,        // see folderProblem
+    Unlisted,      // a category folder could not be listed: a roster cannot be compared by half
+    Plan,          // the update's plan refused: see refusals
+  };
+  Refused refused = Refused::No;
+  OtherFolderProblem folderProblem = OtherFolderProblem::None;
+  struct Unlisted {
+    UnlistedFolder folder;
+    bool inUpdate = false;
+  };
+  std::vector<Unlisted> unlisted;
+  std::vector<Refusal> refusals;   // their rows number refusalFiles from 1
+  std::vector<std::string> refusalFiles;
+
+  struct Edit {
+    std::size_t row, field;
+    std::string cell;
+  };
+  std::vector<Edit> edits;           // the update's changes, as edits of the rows
+  std::size_t changedFighters = 0;
+  std::size_t moved = 0;             // of them, fighters a category edit moves to the update's place
+  std::vector<std::size_t> newRows;  // rows appended for the update's new fighters
+  std::vector<std::string> teamFiles;  // to copy on save, "Iron Gym.txt"
+  // Places the update gives a fighter that no edit can: another file name, or a folder other
+  // than its category's. "Fighters/SHW/Big Tom.txt" -> "Fighters/SHW/Tom Big.txt".
+  std::vector<std::pair<std::string, std::string>> placesNotShown;
+
+  bool Shown() const { return refused == Refused::No; }
+  bool Empty() const { return edits.empty() && newRows.empty() && teamFiles.empty() && placesNotShown.empty(); }
 };
 
 class EditedRoster {
@@ -139,6 +196,19 @@ class EditedRoster {
   // Checks every row again, as its file is on disk.
   void RecheckAll();
 
+  // Shows a roster update in `folder` as edits, planned as `merge` without a base plans it, on
+  // the roster as it is on disk now (rows are read again, added or found gone): changed fields
+  // become edits, new fighters rows waiting to be created, and the team files the player lacks
+  // wait to be copied. Nothing is written before Save. Refused while edits are unsaved.
+  ShownUpdate ShowUpdate(const std::filesystem::path& folder);
+  // A new row of an update created on save, or taken back.
+  void SetCreation(std::size_t row, bool create);
+  // The update's team files the next save copies.
+  const std::vector<std::string>& TeamFilesToCopy() const { return updateTeams_; }
+  void SetTeamFilesToCopy(std::vector<std::string> files) { updateTeams_ = std::move(files); }
+  // The field's cell as the row's file holds it, without the edits.
+  std::string CellBefore(std::size_t row, std::size_t field) const;
+
  private:
   RosterRow ReadRow(FighterFile file);
   // The row's view: the file as read with the edits' lines in it.
@@ -158,6 +228,8 @@ class EditedRoster {
   std::vector<RosterRow> rows_;
   int errors_ = 0;
   int warnings_ = 0;
+  std::filesystem::path updateFolder_;     // the update the team files come from
+  std::vector<std::string> updateTeams_;
 };
 
 }  // namespace beditor::roster

@@ -120,14 +120,19 @@ class Planner {
     std::map<int, std::string> lines;
     for (std::size_t i = 0; i < record::kFields.size(); ++i) {
       if (!row.cells[i]) continue;
-      CellEdit edit = EditOfCell(fighter, lists_, context_.game, i, *row.cells[i]);
+      const FieldLayout& field = record::kFields[i];
+      CellEdit edit;
+      if (row.lines[i]) {
+        if (*row.lines[i] != fighter.recordLines[static_cast<std::size_t>(field.line)]) edit.line = *row.lines[i];
+      } else {
+        edit = EditOfCell(fighter, lists_, context_.game, i, *row.cells[i]);
+      }
       if (edit.refusal) {
         Refuse(std::move(*edit.refusal), row.row);
         refused = true;
         continue;
       }
       if (!edit.line) continue;
-      const FieldLayout& field = record::kFields[i];
       std::string before;
       plan.changes.push_back({&field, std::string(ExportCellView(fighter, lists_, i, before)), *row.cells[i]});
       lines[field.line] = std::move(*edit.line);

@@ -21,6 +21,10 @@ struct ImportRow {
   // By layout row, UTF-8: the cell as typed. Nothing keeps the file's own line (a new
   // fighter's field stays as a fresh record has it).
   std::array<std::optional<std::string>, record::kFields.size()> cells;
+  // By layout row: the stored line itself, where the row has it (a roster update's field, with
+  // its cell beside it). Taken byte for byte: a field whose line differs from the file's is
+  // changed, even to the same cell ("07" for "7").
+  std::array<std::optional<std::string>, record::kFields.size()> lines;
 };
 
 struct FieldChange {

@@ -24,6 +24,8 @@ void RosterFilterModel::SetCategory(const QString& category) {
 }
 
 bool RosterFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
+  // A new fighter of an update whose creation was taken back is out of the roster.
+  if (roster_.Withdrawn(sourceRow)) return false;
   if (!category_.isEmpty() && roster_.CategoryText(sourceRow) != category_) return false;
   return text_.isEmpty() || roster_.RowContains(sourceRow, text_);
 }

@@ -1,14 +1,17 @@
 #include "roster_window/roster_table_model.h"
 
 #include <QColor>
+#include <QDir>
 #include <algorithm>
 
 #include "core/file_access.h"
 #include "core/number_text.h"
+#include "qt_adapters/path_text.h"
 #include "roster_rules/roster_columns.h"
 #include "roster_window/cell_edit_command.h"
 #include "roster_window/column_titles.h"
 #include "roster_window/refusal_words.h"
+#include "roster_window/update_commands.h"
 
 namespace beditor {
 namespace {
@@ -153,12 +156,24 @@ QString RosterTableModel::ToolTip(int rowIndex, int column) const {
                 "kept, unsaved, until the file is mended.");
   if (column == kFileColumn && row.gone)
     lines << tr("Gone from disk (moved or deleted by another program).");
+  if (column == kFileColumn && row.ToCreate())
+    lines << tr("New fighter from the roster update: the next save creates the file (Keep mine takes it back).");
   if (column >= kFirstFieldColumn && column < kFirstRatingColumn) {
-    if (const auto conflict = row.conflicts.find(FieldOf(column)); conflict != row.conflicts.end()) {
-      lines << tr("Changed here and in the file: here \"%1\", in the file \"%2\", before \"%3\". Keep yours or "
-                  "take the file's (right-click).")
-                   .arg(Text(row.edits.at(FieldOf(column))), Text(conflict->second.theirs),
-                        Text(conflict->second.base));
+    const std::size_t field = FieldOf(column);
+    if (const auto conflict = row.conflicts.find(field); conflict != row.conflicts.end()) {
+      const QString here = Text(row.edits.at(field)), theirs = Text(conflict->second.theirs),
+                    base = Text(conflict->second.base);
+      if (conflict->second.side == roster::EditConflict::Side::Update)
+        lines << tr("Changed here and in the roster update: here \"%1\", in the update \"%2\", before \"%3\". "
+                    "Keep yours or take the update's (right-click).")
+                     .arg(here, theirs, base);
+      else
+        lines << tr("Changed here and in the file: here \"%1\", in the file \"%2\", before \"%3\". Keep yours or "
+                    "take the file's (right-click).")
+                     .arg(here, theirs, base);
+    } else if (row.EditFromUpdate(field)) {
+      lines << tr("From the roster update; before: \"%1\" (Keep mine takes it back).")
+                   .arg(Text(roster_.CellBefore(static_cast<std::size_t>(rowIndex), field)));
     }
   }
   for (const auto* finding : FindingsOf(row, column))
@@ -202,7 +217,7 @@ QVariant RosterTableModel::data(const QModelIndex& index, int role) const {
       return entries;
     }
     case kEditedRole:
-      return fieldColumn && row.edits.count(FieldOf(column)) > 0;
+      return fieldColumn && (row.edits.count(FieldOf(column)) > 0 || row.ToCreate());
     case kConflictRole:
       return fieldColumn && row.conflicts.count(FieldOf(column)) > 0;
     case kHeldRole:
@@ -221,7 +236,7 @@ QVariant RosterTableModel::data(const QModelIndex& index, int role) const {
       return {};
     case Qt::BackgroundRole:
       if (fieldColumn && row.conflicts.count(FieldOf(column))) return QColor(255, 190, 170);
-      if (fieldColumn && row.edits.count(FieldOf(column))) return QColor(255, 236, 150);
+      if (fieldColumn && (row.edits.count(FieldOf(column)) || row.ToCreate())) return QColor(255, 236, 150);
       return {};
     case Qt::TextAlignmentRole:
       if (IsNumberColumn(column)) return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
@@ -425,6 +440,128 @@ roster::RowSync RosterTableModel::ReloadRow(int row) {
   roster_.RecheckAll();
   AllChanged();
   return sync;
+}
+
+int RosterTableModel::FighterCount() const {
+  int count = 0;
+  for (std::size_t i = 0; i < roster_.Size(); ++i) count += roster_.Row(i).withdrawn ? 0 : 1;
+  return count;
+}
+
+void RosterTableModel::SetCreation(int row, bool create) {
+  roster_.SetCreation(static_cast<std::size_t>(row), create);
+  AllChanged();
+}
+
+void RosterTableModel::SetTeamFilesToCopy(std::vector<std::string> files) {
+  roster_.SetTeamFilesToCopy(std::move(files));
+}
+
+bool RosterTableModel::FromUpdate(const QModelIndex& index) const {
+  if (!index.isValid()) return false;
+  const roster::RosterRow& row = roster_.Row(static_cast<std::size_t>(index.row()));
+  if (row.ToCreate()) return true;
+  const int column = index.column();
+  return column >= kFirstFieldColumn && column < kFirstRatingColumn && row.EditFromUpdate(FieldOf(column));
+}
+
+void RosterTableModel::KeepMineOverUpdate(const QModelIndex& index) {
+  if (!FromUpdate(index)) return;
+  const roster::RosterRow& row = roster_.Row(static_cast<std::size_t>(index.row()));
+  if (row.ToCreate()) {
+    undo_.push(new NewRowCommand(*this, index.row(), false));
+    return;
+  }
+  undo_.push(new CellEditCommand(*this, index.row(), FieldOf(index.column()), row.edits.at(FieldOf(index.column())),
+                                 std::nullopt));
+}
+
+RosterTableModel::UpdateResult RosterTableModel::TakeUpdate(const std::filesystem::path& folder) {
+  // Rows may be added, read again or found gone: the view is told all at once.
+  beginResetModel();
+  roster::ShownUpdate shown;
+  try {
+    shown = roster_.ShowUpdate(folder);
+  } catch (...) {
+    endResetModel();
+    throw;
+  }
+  endResetModel();
+  emit ProblemsCounted();
+
+  UpdateResult result;
+  const QString named = QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(ToQString(folder)));
+  using Refused = roster::ShownUpdate::Refused;
+  switch (shown.refused) {
+    case Refused::No:
+      break;
+    case Refused::UnsavedEdits:
+      result.message = tr("Save or discard your edits first: a roster update is shown as edits of its own.");
+      return result;
+    case Refused::Loading:
+      result.message = tr("The roster is still being read: take the update once it is read.");
+      return result;
+    case Refused::Folder:
+      switch (shown.folderProblem) {
+        case roster::OtherFolderProblem::NoFightersFolder:
+          result.message = tr("The update %1 is not a program folder: it has no Fighters folder.").arg(named);
+          break;
+        case roster::OtherFolderProblem::OwnFolder:
+          result.message = tr("%1 is the roster's own program folder, not an update.").arg(named);
+          break;
+        default:
+          result.message = tr("The update %1 is not a folder.").arg(named);
+          break;
+      }
+      return result;
+    case Refused::Unlisted: {
+      QStringList folders;
+      for (const auto& unlisted : shown.unlisted)
+        folders << (unlisted.inUpdate ? tr("in the update: %1").arg(Text(unlisted.folder.display))
+                                      : Text(unlisted.folder.display)) +
+                       QStringLiteral(": ") + Text(unlisted.folder.message);
+      result.message = tr("The update was not shown: a category folder could not be listed, and a roster is not "
+                          "compared by half.\n%1")
+                           .arg(folders.join(QLatin1Char('\n')));
+      return result;
+    }
+    case Refused::Plan: {
+      QStringList lines;
+      for (const roster::Refusal& refusal : shown.refusals) {
+        const int column = refusal.field ? ColumnOf(*refusal.field) : kFileColumn;
+        lines << Text(shown.refusalFiles[static_cast<std::size_t>(refusal.row - 1)]) + QStringLiteral(": ") +
+                     RefusalWords(refusal, ColumnTitle(column));
+      }
+      result.message = tr("The update was not shown:\n%1").arg(lines.join(QLatin1Char('\n')));
+      return result;
+    }
+  }
+  result.shown = true;
+  if (shown.Empty()) {
+    result.message = tr("The roster update changes nothing here.");
+    return result;
+  }
+  undo_.beginMacro(tr("take the roster update"));
+  for (const roster::ShownUpdate::Edit& edit : shown.edits)
+    undo_.push(new CellEditCommand(*this, static_cast<int>(edit.row), edit.field, std::nullopt, edit.cell));
+  for (const std::size_t row : shown.newRows) undo_.push(new NewRowCommand(*this, static_cast<int>(row), true));
+  if (!shown.teamFiles.empty()) undo_.push(new TeamFilesCommand(*this, shown.teamFiles));
+  undo_.endMacro();
+  result.message = tr("Roster update shown, to save or undo: %1 changed fields in %2 fighters (%3 moved by their "
+                      "category), %4 new fighters, %5 team files to copy.")
+                       .arg(shown.edits.size())
+                       .arg(shown.changedFighters)
+                       .arg(shown.moved)
+                       .arg(shown.newRows.size())
+                       .arg(shown.teamFiles.size());
+  if (!shown.placesNotShown.empty()) {
+    QStringList places;
+    for (const auto& [from, to] : shown.placesNotShown) places << Text(from) + QStringLiteral(" -> ") + Text(to);
+    result.notShown = tr("The update puts these fighters under another file name, or in a folder other than their "
+                         "category's, which the window cannot do as an edit; their other changes are shown:\n%1")
+                          .arg(places.join(QLatin1Char('\n')));
+  }
+  return result;
 }
 
 void RosterTableModel::RowChanged(int row) { emit dataChanged(index(row, 0), index(row, kColumnCount - 1)); }

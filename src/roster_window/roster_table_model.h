@@ -131,6 +131,27 @@ class RosterTableModel : public QAbstractTableModel {
   // Reads the row's file again; a row with edits merges them with it. What it found.
   roster::RowSync ReloadRow(int row);
 
+  struct UpdateResult {
+    bool shown = false;
+    QString message;   // refused: why; shown: what, counted
+    QString notShown;  // the places the update gives that no edit can, named; empty for none
+  };
+  // Shows the roster update in `folder` as edits (EditedRoster::ShowUpdate), all of it one
+  // step of the undo stack. Refused while edits are unsaved.
+  UpdateResult TakeUpdate(const std::filesystem::path& folder);
+  // A new fighter of an update: created on save, or taken back (its row hidden).
+  bool ToCreate(int row) const { return roster_.Row(static_cast<std::size_t>(row)).ToCreate(); }
+  bool Withdrawn(int row) const { return roster_.Row(static_cast<std::size_t>(row)).withdrawn; }
+  // The rows of the roster, without new fighters taken back.
+  int FighterCount() const;
+  // Used by the undo stack's commands.
+  void SetCreation(int row, bool create);
+  void SetTeamFilesToCopy(std::vector<std::string> files);
+  // The cell holds an update's edit, or is on a new fighter's row: "Keep mine" takes it back.
+  bool FromUpdate(const QModelIndex& index) const;
+  // Takes back the cell's update edit, or the creation of its row, on the undo stack.
+  void KeepMineOverUpdate(const QModelIndex& index);
+
  signals:
   void EditRefused(const QModelIndex& index, const roster::Refusal& refusal);
   // An edit that failed for another reason than the import's rules.

@@ -178,6 +178,9 @@ void RosterWindow::BuildMenus() {
   });
   open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
   file->addSeparator();
+  takeUpdate_ = file->addAction(tr("Take a roster &update..."), this, &RosterWindow::TakeUpdate);
+  takeUpdate_->setObjectName(QStringLiteral("takeUpdateAction"));
+  file->addSeparator();
   QAction* quit = file->addAction(tr("&Close"), this, &QWidget::close);
   quit->setShortcut(QKeySequence::Close);
 
@@ -197,8 +200,14 @@ void RosterWindow::BuildMenus() {
   edit->addSeparator();
   // A cell changed here and in its file: the player chooses which value stays.
   keepMine_ = edit->addAction(tr("&Keep mine"), this, [this] {
-    model_->KeepMine(CurrentCell());
-    statusBar()->showMessage(tr("Your value is kept: the next save writes it"), 5000);
+    const QModelIndex cell = CurrentCell();
+    if (model_->HasConflict(cell)) {
+      model_->KeepMine(cell);
+      statusBar()->showMessage(tr("Your value is kept: the next save writes it"), 5000);
+    } else if (model_->FromUpdate(cell)) {
+      model_->KeepMineOverUpdate(cell);
+      statusBar()->showMessage(tr("The update's change is taken back"), 5000);
+    }
   });
   keepMine_->setObjectName(QStringLiteral("keepMineAction"));
   takeTheirs_ = edit->addAction(tr("&Take the file's"), this, [this] { model_->TakeTheirs(CurrentCell()); });
@@ -276,7 +285,7 @@ void RosterWindow::FinishLoading(bool cancelled) {
 
 QString RosterWindow::RowCountText() const {
   return tr("%1 of %2 fighters")
-      .arg(QLocale().toString(filter_->rowCount()), QLocale().toString(model_->rowCount()));
+      .arg(QLocale().toString(filter_->rowCount()), QLocale().toString(model_->FighterCount()));
 }
 
 void RosterWindow::ShowCounts() {
@@ -317,6 +326,33 @@ bool RosterWindow::Save() {
   return wroteAll;
 }
 
+void RosterWindow::TakeUpdate() {
+  RunGuarded(dialogs_, [this] {
+    if (!CommitOpenEditor()) return;
+    // Asked before the folder: the update's edits are never mixed with the player's.
+    if (model_->HasUnsavedEdits() || Loading()) {
+      dialogs_.ShowSystemMessage(
+          Loading() ? tr("The roster is still being read: take the update once it is read.")
+                    : tr("Save or discard your edits first: a roster update is shown as edits of its own."),
+          kTitle, kMessageIconWarning);
+      return;
+    }
+    const auto folder = dialogs_.GetExistingFolder(tr("The roster update's folder (a copy of its Fighters and Team "
+                                                      "folders)"),
+                                                   ToQString(folder_.parent_path()));
+    if (!folder) return;
+    const RosterTableModel::UpdateResult result = model_->TakeUpdate(ToPath(*folder));
+    setWindowModified(model_->HasUnsavedEdits());
+    ShowCounts();
+    if (!result.shown) {
+      dialogs_.ShowSystemMessage(result.message, kTitle, kMessageIconError);
+      return;
+    }
+    statusBar()->showMessage(result.message);
+    if (!result.notShown.isEmpty()) dialogs_.ShowSystemMessage(result.notShown, kTitle, kMessageIconWarning);
+  });
+}
+
 bool RosterWindow::CommitOpenEditor() {
   // A cell's editor is a child of the table's viewport: the one with the focus, or the one
   // shown while the focus is elsewhere (a menu's, say).
@@ -352,8 +388,9 @@ QModelIndex RosterWindow::CurrentCell() const { return filter_->mapToSource(tabl
 
 void RosterWindow::UpdateConflictActions() {
   if (!keepMine_) return;
-  const bool conflict = model_->HasConflict(CurrentCell());
-  keepMine_->setEnabled(conflict);
+  const QModelIndex cell = CurrentCell();
+  const bool conflict = model_->HasConflict(cell);
+  keepMine_->setEnabled(conflict || model_->FromUpdate(cell));
   takeTheirs_->setEnabled(conflict);
 }
 
@@ -370,6 +407,14 @@ void RosterWindow::ShowTableMenu(const QPoint& position) {
 void RosterWindow::OpenInEditor(int row) {
   if (row < 0 || row >= model_->rowCount()) return;
   const auto& file = model_->File(row);
+  // Its file is written by the next save: the editor would find none.
+  if (model_->ToCreate(row)) {
+    statusBar()->showMessage(
+        tr("%1 is a new fighter of the roster update: save it before opening it in the editor")
+            .arg(QString::fromStdString(file.Display())),
+        10000);
+    return;
+  }
   // Named below Fighters as the editor's command line takes it: "LW\Name.txt".
   QString relative = QString::fromStdString(file.cell);
   relative.replace(QLatin1Char('/'), QLatin1Char('\\'));

@@ -43,6 +43,9 @@ class RosterWindow : public QMainWindow {
   // Writes the edits; true when every edited fighter was written. A value being typed that
   // is refused stops it: nothing is written, and the cell stays open with the value.
   bool Save();
+  // Asks for a roster update's folder and shows the update as the window's edits; refused
+  // while edits are unsaved.
+  void TakeUpdate();
   // Opens the fighter of the model's row in the editor of the roster's program folder; says so
   // and starts nothing when that folder has none.
   void OpenInEditor(int row);
@@ -96,6 +99,7 @@ class RosterWindow : public QMainWindow {
   QProgressBar* progress_;
   QShortcut* cancelLoad_;
   QAction* keepMine_ = nullptr;
+  QAction* takeUpdate_ = nullptr;
   QAction* takeTheirs_ = nullptr;
   QAction* discardGone_ = nullptr;
   Launcher launcher_;

@@ -37,6 +37,7 @@ constexpr int kPunchesLine = 0;
 constexpr int kKicksLine = 1;
 constexpr int kNationalityLine = 24;
 
+
 class EditedRosterTest : public ::testing::Test {
  protected:
   EditedRosterTest() : folder_(CopyOfFixture()), context_{folder_.Path(), record::Game::TAV, quiet_, quiet_, false} {
@@ -235,6 +236,75 @@ TEST_F(EditedRosterTest, AGoneFilesEditsAreSaidOnceAndCanBeTakenBack) {
   EXPECT_FALSE(fs::exists(Ana()));
   roster_.SetEdit(Row("FW/Ana Ribeiro.txt"), FieldNamed("punches"), std::nullopt);
   EXPECT_FALSE(roster_.HasUnsavedEdits());
+}
+
+// The update is shown as edits, new rows and team files waiting; nothing is written until the
+// save, which writes what `merge` writes for the same pair, every byte of the update's lines
+// too (Ana's kicks "14" written "014": the same cell, another line).
+TEST_F(EditedRosterTest, AnUpdateIsShownAsEditsAndItsSaveWritesWhatMergeWrites) {
+  const auto update = CopyOfFixture();
+  MakeSimpleUpdate(update.Path());
+  const fs::path updatedAna = update / "Fighters/FW/Ana Ribeiro.txt";
+  WriteBytes(updatedAna, WithLine(ReadBytes(updatedAna), kKicksLine, "014"));
+  const auto merged = CopyOfFixture();
+  const RunResult merge = RunTool(merged.Path(), {"merge", update.Path().string()});
+  ASSERT_EQ(merge.code, 0) << merge.err;
+  const auto before = FolderBytes(folder_.Path());
+
+  const ShownUpdate shown = roster_.ShowUpdate(update.Path());
+  ASSERT_TRUE(shown.Shown());
+  EXPECT_EQ(shown.edits.size(), 3u);
+  EXPECT_EQ(shown.changedFighters, 2u);
+  EXPECT_EQ(shown.moved, 1u);
+  EXPECT_EQ(shown.teamFiles, std::vector<std::string>{"Blue Corner.txt"});
+  EXPECT_TRUE(shown.placesNotShown.empty());
+  EXPECT_EQ(FolderBytes(folder_.Path()), before) << "nothing written before the save";
+  EXPECT_TRUE(roster_.HasUnsavedEdits());
+  const RosterRow& ana = roster_.Row(Row("FW/Ana Ribeiro.txt"));
+  EXPECT_TRUE(ana.EditFromUpdate(FieldNamed("punches")));
+  EXPECT_EQ(Cell("FW/Ana Ribeiro.txt", "punches"), "16");
+  EXPECT_EQ(roster_.CellBefore(Row("FW/Ana Ribeiro.txt"), FieldNamed("punches")), "12");
+  EXPECT_EQ(Cell("MW/Sergio Ortega.txt", "category"), "Welterweight: Max 170 lb / 77 kg");
+  ASSERT_EQ(shown.newRows.size(), 1u);
+  const RosterRow& newGuy = roster_.Row(shown.newRows[0]);
+  EXPECT_EQ(newGuy.file.cell, "LW/New Guy.txt");
+  EXPECT_TRUE(newGuy.ToCreate());
+  EXPECT_FALSE(roster_.Editable(shown.newRows[0]));
+
+  const RosterSave save = Save();
+  EXPECT_TRUE(save.Complete());
+  EXPECT_EQ(FolderBytes(folder_.Path()), FolderBytes(merged.Path()));
+  EXPECT_FALSE(roster_.HasUnsavedEdits());
+  EXPECT_EQ(roster_.Row(Row("WW/Sergio Ortega.txt")).file.cell, "WW/Sergio Ortega.txt");
+  EXPECT_TRUE(roster_.ShowUpdate(update.Path()).Empty()) << "taken whole";
+}
+
+// Refused over the player's unsaved edits and on no update folder; each part of a shown update
+// can be taken back (as the window's undo and "Keep mine" do), and a rename no edit can make
+// is named, not dropped.
+TEST_F(EditedRosterTest, AnUpdateWaitsForSavedEditsAndEachOfItsPartsCanBeTakenBack) {
+  const auto update = CopyOfFixture();
+  MakeSimpleUpdate(update.Path());
+  fs::rename(update / "Fighters/SHW/Big Tom.txt", update / "Fighters/SHW/Tom Big.txt");
+  EXPECT_EQ(roster_.ShowUpdate(folder_.Path()).folderProblem, OtherFolderProblem::OwnFolder);
+  EXPECT_EQ(roster_.ShowUpdate(update / "Fighters").folderProblem, OtherFolderProblem::NoFightersFolder);
+
+  ASSERT_TRUE(Type("FW/Ana Ribeiro.txt", "kicks", "3"));
+  EXPECT_EQ(roster_.ShowUpdate(update.Path()).refused, ShownUpdate::Refused::UnsavedEdits);
+  EXPECT_FALSE(roster_.Row(Row("FW/Ana Ribeiro.txt")).updateCells.count(FieldNamed("punches")));
+  roster_.SetEdit(Row("FW/Ana Ribeiro.txt"), FieldNamed("kicks"), std::nullopt);
+
+  const auto before = FolderBytes(folder_.Path());
+  const ShownUpdate shown = roster_.ShowUpdate(update.Path());
+  ASSERT_TRUE(shown.Shown());
+  EXPECT_EQ(shown.placesNotShown,
+            (std::vector<std::pair<std::string, std::string>>{{"Fighters/SHW/Big Tom.txt", "Fighters/SHW/Tom Big.txt"}}));
+  for (const ShownUpdate::Edit& edit : shown.edits) roster_.SetEdit(edit.row, edit.field, std::nullopt);
+  for (const std::size_t row : shown.newRows) roster_.SetCreation(row, false);
+  roster_.SetTeamFilesToCopy({});
+  EXPECT_FALSE(roster_.HasUnsavedEdits());
+  EXPECT_TRUE(Save().Complete());
+  EXPECT_EQ(FolderBytes(folder_.Path()), before);
 }
 
 }  // namespace

@@ -50,4 +50,24 @@ std::string ExportedCsv(const std::filesystem::path& folder, const std::vector<s
   return result.out;
 }
 
+void MakeSimpleUpdate(const std::filesystem::path& update) {
+  namespace fs = std::filesystem;
+  // Line `line` (from 0) of the file replaced, line ends kept.
+  const auto editLine = [](const fs::path& file, int line, const std::string& text) {
+    std::string bytes = beditor::test::ReadBytes(file);
+    std::size_t start = 0;
+    for (int i = 0; i < line; ++i) start = bytes.find("\r\n", start) + 2;
+    beditor::test::WriteBytes(file, bytes.replace(start, bytes.find("\r\n", start) - start, text));
+  };
+  constexpr int kPunches = 0, kFullName = 17, kCategory = 20, kSherdogId = 26;
+  const fs::path fighters = update / "Fighters";
+  editLine(fighters / "FW/Ana Ribeiro.txt", kPunches, "16");
+  fs::rename(fighters / "MW/Sergio Ortega.txt", fighters / "WW/Sergio Ortega.txt");
+  editLine(fighters / "WW/Sergio Ortega.txt", kCategory, "1");
+  fs::copy_file(fighters / "LW/Ignacio Brevanza.txt", fighters / "LW/New Guy.txt");
+  editLine(fighters / "LW/New Guy.txt", kFullName, "New Guy");
+  editLine(fighters / "LW/New Guy.txt", kSherdogId, "3003");
+  beditor::test::WriteBytes(update / "Team/Blue Corner.txt", "1\r\n2\r\n3\r\n");
+}
+
 }  // namespace beditor::roster::test

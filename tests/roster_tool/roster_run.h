@@ -34,4 +34,8 @@ std::map<std::string, std::string> FolderBytes(const std::filesystem::path& fold
 // The CSV the export writes for the folder.
 std::string ExportedCsv(const std::filesystem::path& folder, const std::vector<std::string>& options = {});
 
+// Makes `update`, a copy of the fixture, a roster maker's update of it: Ana's punches changed,
+// Sergio moved from MW to WW by his category, a new fighter (New Guy), a new team file.
+void MakeSimpleUpdate(const std::filesystem::path& update);
+
 }  // namespace beditor::roster::test

@@ -338,6 +338,91 @@ TEST_F(RosterWindowTest, AConflictIsNamedMarkedAndSettledByThePlayer) {
   }
 }
 
+// A roster update taken from the File menu is shown as the window's edits, nothing written:
+// marked cells with the value before, a new row; Ctrl+Z takes it all back as one step, and
+// Ctrl+S after taking it writes what `merge` writes for the same pair.
+TEST_F(RosterWindowTest, ARosterUpdateIsShownAsEditsUndoneAsOneStepAndSavedAsMergeSavesIt) {
+  const auto update = CopyOfFixture();
+  roster::test::MakeSimpleUpdate(update.Path());
+  const auto merged = CopyOfFixture();
+  ASSERT_EQ(roster::test::RunTool(merged.Path(), {"merge", update.Path().string()}).code, 0);
+  auto before = roster::test::FolderBytes(folder_.Path());
+  auto& model = window_->Model();
+
+  dialogs_.folderAnswers.push_back(ToQString(update.Path()));
+  window_->findChild<QAction*>("takeUpdateAction")->trigger();
+  ASSERT_EQ(dialogs_.folderRequests.size(), 1u);
+  EXPECT_TRUE(dialogs_.messages.empty()) << dialogs_.Texts().join('\n').toStdString();
+  EXPECT_EQ(window_->statusBar()->currentMessage(),
+            "Roster update shown, to save or undo: 2 changed fields in 2 fighters (1 moved by their category), "
+            "1 new fighters, 1 team files to copy.");
+  EXPECT_EQ(roster::test::FolderBytes(folder_.Path()), before) << "nothing written before Ctrl+S";
+  const QModelIndex punches = CellOf(model, "FW/Ana Ribeiro.txt", "punches");
+  EXPECT_EQ(punches.data().toString(), "16");
+  EXPECT_TRUE(punches.data(RosterTableModel::kEditedRole).toBool());
+  EXPECT_TRUE(punches.data(Qt::ToolTipRole).toString().contains("before: \"12\"")) << punches.data(Qt::ToolTipRole).toString().toStdString();
+  EXPECT_TRUE(CellOf(model, "MW/Sergio Ortega.txt", "category").data(RosterTableModel::kEditedRole).toBool());
+  const QModelIndex newGuy = Shown("LW/New Guy.txt", "full_name");
+  ASSERT_TRUE(newGuy.isValid());
+  EXPECT_TRUE(newGuy.data(RosterTableModel::kEditedRole).toBool());
+  EXPECT_EQ(window_->RowCountText(), "13 of 13 fighters");
+  EXPECT_TRUE(window_->isWindowModified());
+
+  QTest::keyClick(&window_->Table(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(punches.data().toString(), "12");
+  EXPECT_FALSE(punches.data(RosterTableModel::kEditedRole).toBool());
+  EXPECT_FALSE(Shown("LW/New Guy.txt", "full_name").isValid());
+  EXPECT_EQ(window_->RowCountText(), "12 of 12 fighters");
+  EXPECT_FALSE(window_->isWindowModified());
+  EXPECT_FALSE(model.HasUnsavedEdits());
+
+  QTest::keyClick(&window_->Table(), Qt::Key_Y, Qt::ControlModifier);
+  QTest::keyClick(&window_->Table(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_TRUE(dialogs_.messages.empty()) << dialogs_.Texts().join('\n').toStdString();
+  EXPECT_FALSE(window_->isWindowModified());
+  auto after = roster::test::FolderBytes(folder_.Path());
+  after.erase(EditorIn(folder_).filename().string());
+  EXPECT_EQ(after, roster::test::FolderBytes(merged.Path()));
+}
+
+// An update waits for the player's edits to be saved or discarded; once shown, "Keep mine" takes
+// back a cell's change or a new fighter, and a rename no edit can make is named.
+TEST_F(RosterWindowTest, AnUpdateIsRefusedOverUnsavedEditsAndKeepMineTakesBackItsParts) {
+  const auto update = CopyOfFixture();
+  roster::test::MakeSimpleUpdate(update.Path());
+  std::filesystem::rename(update / "Fighters/SHW/Big Tom.txt", update / "Fighters/SHW/Tom Big.txt");
+  auto& model = window_->Model();
+  TypeInto(Shown("FW/Ana Ribeiro.txt", "kicks"), "3");
+  dialogs_.folderAnswers.push_back(ToQString(update.Path()));
+  auto* take = window_->findChild<QAction*>("takeUpdateAction");
+  take->trigger();
+  ASSERT_EQ(dialogs_.messages.size(), 1u);
+  EXPECT_TRUE(dialogs_.messages[0].text.startsWith("Save or discard your edits first")) << dialogs_.messages[0].text.toStdString();
+  EXPECT_TRUE(dialogs_.folderRequests.empty()) << "not even asked for the folder";
+  EXPECT_EQ(CellOf(model, "FW/Ana Ribeiro.txt", "punches").data().toString(), "12");
+
+  QTest::keyClick(&window_->Table(), Qt::Key_Z, Qt::ControlModifier);
+  dialogs_.Clear();
+  take->trigger();
+  ASSERT_EQ(dialogs_.messages.size(), 1u);
+  EXPECT_TRUE(dialogs_.messages[0].text.contains("Fighters/SHW/Big Tom.txt -> Fighters/SHW/Tom Big.txt"))
+      << dialogs_.messages[0].text.toStdString();
+  auto* keepMine = window_->findChild<QAction*>("keepMineAction");
+  for (const auto& [file, column] : {std::pair{"FW/Ana Ribeiro.txt", "punches"}, std::pair{"LW/New Guy.txt", "punches"}}) {
+    window_->Table().setCurrentIndex(Shown(file, column));
+    ASSERT_TRUE(keepMine->isEnabled()) << file;
+    keepMine->trigger();
+  }
+  EXPECT_EQ(CellOf(model, "FW/Ana Ribeiro.txt", "punches").data().toString(), "12");
+  EXPECT_FALSE(Shown("LW/New Guy.txt", "full_name").isValid());
+  const std::string ana = ReadBytes(folder_ / "Fighters/FW/Ana Ribeiro.txt");
+  EXPECT_TRUE(window_->Save());
+  EXPECT_EQ(ReadBytes(folder_ / "Fighters/FW/Ana Ribeiro.txt"), ana);
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "Fighters/LW/New Guy.txt"));
+  EXPECT_TRUE(std::filesystem::exists(folder_ / "Fighters/WW/Sergio Ortega.txt"));
+  EXPECT_TRUE(std::filesystem::exists(folder_ / "Team/Blue Corner.txt"));
+}
+
 TEST(RosterWindowLoad, EscapeStopsALoadAndKeepsTheRowsRead) {
   TempFolder folder = CopyOfFixture();
   const std::string ana = ReadBytes(folder / "Fighters/FW/Ana Ribeiro.txt");

@@ -35,6 +35,17 @@ std::optional<FileDialogAnswer> FakeDialogs::GetSaveFileName(const FileDialogReq
   return TakeAnswer(saveAnswers);
 }
 
+std::optional<QString> FakeDialogs::GetExistingFolder(const QString& title, const QString&) {
+  folderRequests.push_back(title);
+  if (folderAnswers.empty()) return std::nullopt;
+  // Copied as a plain value: GCC warns on a copy of the optional itself.
+  const bool chosen = folderAnswers.front().has_value();
+  QString answer = chosen ? *folderAnswers.front() : QString();
+  folderAnswers.pop_front();
+  if (!chosen) return std::nullopt;
+  return answer;
+}
+
 QStringList FakeDialogs::Texts() const {
   QStringList texts;
   for (const auto& message : messages) texts << message.text;

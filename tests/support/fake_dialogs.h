@@ -22,14 +22,17 @@ class FakeDialogs : public Dialogs {
   void ShowPlainMessage(const QString& text) override;
   std::optional<FileDialogAnswer> GetOpenFileName(const FileDialogRequest& request) override;
   std::optional<FileDialogAnswer> GetSaveFileName(const FileDialogRequest& request) override;
+  std::optional<QString> GetExistingFolder(const QString& title, const QString& folder) override;
 
   // The next file dialogs' answers, in order; no answer left means cancel.
   std::deque<std::optional<FileDialogAnswer>> openAnswers;
   std::deque<std::optional<FileDialogAnswer>> saveAnswers;
+  std::deque<std::optional<QString>> folderAnswers;
 
   std::vector<ShownMessage> messages;
   std::vector<FileDialogRequest> openRequests;
   std::vector<FileDialogRequest> saveRequests;
+  std::vector<QString> folderRequests;  // their titles
 
   // Runs whenever a box is shown, for checks of what the windows look like at that moment.
   std::function<void(const ShownMessage&)> onMessage;
