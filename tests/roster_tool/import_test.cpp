@@ -228,6 +228,39 @@ TEST(Import, AWindows1252NameThatReadsAsAnotherFilesNameIsLeftOut) {
 }
 #endif
 
+// A spreadsheet reads "007" as 7 and "1e5" as 100000, and saves them so: such a text goes
+// behind the guard, and comes back as it was; an integer in its plain form and the number
+// columns stay bare.
+TEST(Import, TextThatASpreadsheetReadsAsANumberIsGuardedAndComesBackAsItWas) {
+  const TempFolder folder = CopyOfFixture();
+  const auto path = folder / "Fighters/SHW/Big Tom.txt";
+  std::string bytes = ReadBytes(path);
+  const auto setLine = [&bytes](int line, const std::string& text) {
+    std::size_t start = 0;
+    for (int i = 0; i < line; ++i) start = bytes.find("\r\n", start) + 2;
+    bytes.replace(start, bytes.find("\r\n", start) - start, text);
+  };
+  setLine(18, "007");     // common name
+  setLine(21, "1e5");     // height
+  setLine(22, " 70");     // weight
+  setLine(26, "123456");  // Sherdog ID
+  WriteBytes(path, bytes);
+
+  Rows rows = ExportedRows(folder.Path());
+  const std::string file = "SHW/Big Tom.txt";
+  EXPECT_EQ(Cell(rows, file, "common_name"), "'007");
+  EXPECT_EQ(Cell(rows, file, "height"), "'1e5");
+  EXPECT_EQ(Cell(rows, file, "weight"), "' 70");
+  EXPECT_EQ(Cell(rows, file, "sherdog_id"), "123456");
+  EXPECT_EQ(Cell(rows, file, "punches"), "20");
+
+  const auto before = FolderBytes(folder.Path());
+  const RunResult result = Import(folder, CsvText(rows));
+  EXPECT_EQ(result.code, 0) << result.err;
+  EXPECT_EQ(result.out, "0 changed, 0 moved, 0 created, 12 unchanged\n");
+  EXPECT_EQ(FolderBytes(folder.Path()), before);
+}
+
 // A spreadsheet in a Spanish locale saves with ";", in Windows-1252, without a byte-order mark.
 std::string SpreadsheetBytes(const Rows& rows) {
   std::string text;
