@@ -66,7 +66,17 @@ std::string TwinMessage(const char* what, const std::string& text) {
 
 std::string FighterFile::Display() const {
   if (!cell.empty()) return "Fighters/" + cell;
-  return NameToUtf8(elsewhere.generic_string<std::filesystem::path::value_type>());
+  // Name by name: one read as Windows-1252 may sit among names that are UTF-8.
+  const auto generic = elsewhere.generic_string<std::filesystem::path::value_type>();
+  const NativeName whole = generic;
+  std::string shown;
+  for (std::size_t start = 0;;) {
+    const std::size_t slash = whole.find(static_cast<std::filesystem::path::value_type>('/'), start);
+    shown += NameToUtf8(whole.substr(start, slash - start));
+    if (slash == NativeName::npos) return shown;
+    shown += '/';
+    start = slash + 1;
+  }
 }
 
 std::string FighterFile::Name() const {
@@ -168,8 +178,8 @@ std::vector<FighterFile> NamedFiles(const RosterContext& context, const std::vec
       const auto name = resolved.filename();
       const std::string cell = NameToUtf8(folder.native()) + "/" + NameToUtf8(name.native());
       file.windows1252Name = IsWindows1252Name(folder.native()) || IsWindows1252Name(name.native());
+      file.folder = cell.substr(0, cell.find('/'));
       if (!file.windows1252Name || RelativePathFromUtf8(fighters, cell) == folder / name) {
-        file.folder = cell.substr(0, cell.find('/'));
         file.cell = cell;
         file.elsewhere.clear();
       }

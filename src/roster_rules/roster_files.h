@@ -15,11 +15,12 @@ namespace beditor::roster {
 // path of each; PathOf() makes one where a file is written or removed.
 struct FighterFile {
   // Below Fighters/, with "/": "LW/Name.txt", as the CSV's file column holds it. Empty for a
-  // file named on the command line that lies elsewhere.
+  // file named on the command line that lies elsewhere, or whose cell would name another
+  // file (a name read as Windows-1252 that is another's UTF-8 name there).
   std::string cell;
   // The category folder the file sits in ("LW"), when it lies in Fighters/<folder>/.
   std::optional<std::string> folder;
-  // The path as given, for a file that lies elsewhere.
+  // The path as given, for a file without a cell.
   std::filesystem::path elsewhere;
   // The file's or its folder's name on disk is not UTF-8, and the cell reads it as
   // Windows-1252 (NameToUtf8); opening the file finds those bytes again.

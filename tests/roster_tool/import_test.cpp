@@ -218,6 +218,12 @@ TEST(Import, AWindows1252NameThatReadsAsAnotherFilesNameIsLeftOut) {
   for (auto& record : ReadCsvFile(exported.out, "export").records) rows.push_back(record.cells);
   EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [&](const auto& row) { return row.front() == cell; }), 1);
   EXPECT_EQ(Cell(rows, cell, "full_name"), "Ana Ribeiro");
+  // Named on the command line, it is read by its own path.
+  const RunResult check = RunTool(folder.Path(), {"check", PathToUtf8(folder / windows1252)});
+  EXPECT_NE(check.out.find("/Fighters/" + cell + ":21: error: line 21 (Category): Super Heavyweight: +265 lb / 120 "
+                           "kg belongs in SHW, not in LW\n"),
+            std::string::npos)
+      << check.out;
 
   auto before = FolderBytes(folder.Path());
   Cell(rows, cell, "punches") = "3";
