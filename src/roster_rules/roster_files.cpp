@@ -58,8 +58,8 @@ class TwinTexts {
 };
 
 std::string TwinMessage(const char* what, const std::string& text) {
-  return std::string("a ") + what + " whose name is not UTF-8 reads as " + Quoted(text) + " in Windows-1252, the name of another " +
-         what + " there: it is left out until one of the two is renamed";
+  return std::string("a ") + what + " whose name is not UTF-8 reads as " + Quoted(text) +
+         " in Windows-1252, the name of another " + what + " there: it is left out until one of the two is renamed";
 }
 
 }  // namespace
