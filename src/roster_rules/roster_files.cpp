@@ -169,17 +169,18 @@ std::vector<FighterFile> NamedFiles(const RosterContext& context, const std::vec
   for (const std::string& name : names) {
     FighterFile file;
     file.elsewhere = PathFromUtf8(name);
+    file.windows1252Name = IsWindows1252Name(file.elsewhere.filename().native());
     const auto resolved = Resolved(file.elsewhere);
     // A file directly inside a folder of Fighters/ is named as the roster names it, unless
     // that cell would name another file: the name is read as Windows-1252, and another
     // file's name reads the same (ListRoster leaves such a file out).
     if (resolved.parent_path().parent_path() == fighters) {
       const auto folder = resolved.parent_path().filename();
-      const auto name = resolved.filename();
-      const std::string cell = NameToUtf8(folder.native()) + "/" + NameToUtf8(name.native());
-      file.windows1252Name = IsWindows1252Name(folder.native()) || IsWindows1252Name(name.native());
+      const auto fileName = resolved.filename();
+      const std::string cell = NameToUtf8(folder.native()) + "/" + NameToUtf8(fileName.native());
+      file.windows1252Name = IsWindows1252Name(folder.native()) || IsWindows1252Name(fileName.native());
       file.folder = cell.substr(0, cell.find('/'));
-      if (!file.windows1252Name || RelativePathFromUtf8(fighters, cell) == folder / name) {
+      if (!file.windows1252Name || RelativePathFromUtf8(fighters, cell) == folder / fileName) {
         file.cell = cell;
         file.elsewhere.clear();
       }
