@@ -20,6 +20,11 @@ packages=(
   # static Qt of that build (dpkg-source, ninja), and NSIS for its installer.
   g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev ninja-build nsis
 )
+# LibreOffice Calc, for the roster CSV's round trip through a spreadsheet (a test built with
+# -DBEDITOR_SPREADSHEET_TEST=ON); large, so only on request.
+if [ "${BEDITOR_SPREADSHEET_TOOLS:-0}" = 1 ]; then
+  packages+=(libreoffice-calc-nogui)
+fi
 # Extra tools for the fuzzing and sanitizer runs.
 if [ "${BEDITOR_FUZZ_TOOLS:-0}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)

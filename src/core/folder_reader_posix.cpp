@@ -8,6 +8,7 @@
 
 #include "core/file_access.h"
 #include "core/file_errors.h"
+#include "core/file_names.h"
 #include "core/folder_reader.h"
 #include "core/path_utf8.h"
 
@@ -34,7 +35,16 @@ std::string_view FolderReader::Read(std::string_view relative) {
   relative.copy(name, relative.size());
   name[relative.size()] = '\0';
   // Not waiting for a writer where the name is a pipe's.
-  const int file = ::openat(descriptor_, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  constexpr int kFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
+  int file = ::openat(descriptor_, name, kFlags);
+  if (file < 0 && errno == ENOENT) {
+    // A name read as Windows-1252 is found under its own bytes: only once the text's fail.
+    const std::filesystem::path found = RelativePathFromUtf8(folder_, relative);
+    if (found.native() != relative)
+      file = ::openat(descriptor_, found.c_str(), kFlags);
+    else
+      errno = ENOENT;  // the look-up's own calls may have set it
+  }
   if (file < 0) return fail(errno);
 
   // Read until the system says the file ends: no size asked first, which costs as much as a

@@ -4,15 +4,17 @@
 
 #include "core/file_access.h"
 #include "core/file_errors.h"
+#include "core/file_names.h"
 #include "core/line_list.h"
-#include "core/path_utf8.h"
 #include "core/team_file_name.h"
 
 namespace beditor {
 
 std::optional<std::filesystem::path> TeamFilePath(const std::filesystem::path& programFolder, std::string_view team) {
   if (!IsPlainFileName(team)) return std::nullopt;
-  return programFolder / "Team" / PathFromUtf8(std::string(team) + ".txt");
+  // A team file whose name is Windows-1252 (from a zip made on Windows) is that team's too.
+  const auto teamFolder = programFolder / "Team";
+  return teamFolder / RelativePathFromUtf8(teamFolder, std::string(team) + ".txt");
 }
 
 std::optional<std::filesystem::path> MissingTeamFile(const std::filesystem::path& programFolder,

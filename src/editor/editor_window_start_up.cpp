@@ -8,6 +8,7 @@
 
 #include "core/fighter_record.h"
 #include "core/file_access.h"
+#include "core/file_names.h"
 #include "core/number_text.h"
 #include "core/program_folder_lists.h"
 #include "editor/background_picture.h"
@@ -21,12 +22,14 @@ namespace beditor {
 namespace {
 
 // The command-line name is always taken below the Fighters folder, whatever it holds: it
-// is appended, never resolved against it. Either slash separates folders.
+// is appended, never resolved against it. Either slash separates folders. A name the roster
+// reads as Windows-1252 is found by the text it shows (the roster window names it so).
 std::filesystem::path FighterPathFromCommandLine(const std::filesystem::path& programFolder, std::string name) {
   std::replace(name.begin(), name.end(), '\\', '/');
-  std::filesystem::path path = programFolder / "Fighters";
+  const std::filesystem::path fighters = programFolder / "Fighters";
+  std::filesystem::path path = fighters;
   path += std::filesystem::path::preferred_separator;
-  path += PathFromUtf8(name);
+  path += RelativePathFromUtf8(fighters, name);
   return path;
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/fighter_record.h"
 #include "core/file_access.h"
+#include "core/file_names.h"
 #include "core/game_rules.h"
 #include "core/path_utf8.h"
 #include "core/save_rules.h"
@@ -63,9 +64,10 @@ class Planner {
     Refuse(std::move(refusal), row);
   }
 
-  // Each file may be named, moved to or created by one row only.
+  // Each file may be named, moved to or created by one row only: by the file system's rule,
+  // so that "lw/Name.txt" is "LW/Name.txt" where it ignores case.
   bool Claim(const FighterFile& file, int row) {
-    const auto [first, added] = claimed_.try_emplace(file.cell, row);
+    const auto [first, added] = claimed_.try_emplace(FileSystemNameKey(file.cell), row);
     if (!added) {
       Refusal refusal;
       refusal.kind = RefusalKind::NamedTwice;
@@ -142,7 +144,7 @@ class Planner {
     if (category != lines.end()) {
       const auto folder = FolderFor(row, category->second);
       if (!folder) return;
-      if (plan.source.folder != *folder) {
+      if (!plan.source.folder || FileSystemNameKey(*plan.source.folder) != FileSystemNameKey(*folder)) {
         plan.target = FileFromCell(*folder + "/" + plan.source.Name());
         if (!ClaimNew(plan.target, row.row)) return;
       }

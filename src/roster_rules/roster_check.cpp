@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/fighter_record.h"
+#include "core/file_names.h"
 #include "core/game_rules.h"
 #include "core/number_text.h"
 #include "core/team_file.h"
@@ -33,7 +34,8 @@ void RosterCheck::CheckCategory(const FieldLayout& field, std::int32_t stored, l
                          " category, and the file is in " + folder);
     return;
   }
-  if (*wanted == folder) return;
+  // Where the system ignores case, "lw" is the folder of "LW".
+  if (FileSystemNameKey(*wanted) == FileSystemNameKey(folder)) return;
   const auto& entries = lists_.Entries(record::ChoiceList::Weight);
   const std::string category = position < static_cast<long long>(entries.size())
                                    ? entries[static_cast<std::size_t>(position)]
@@ -66,6 +68,10 @@ std::vector<Finding> RosterCheck::CheckLoaded(const FighterFile& file, const Fig
   const auto add = [&findings](const FieldLayout& field, bool error, std::string message) {
     findings.push_back({field.line + 1, error, About(field) + message});
   };
+
+  // Such a name came from Windows (a zip unpacked here); other programs may show it garbled.
+  if (file.windows1252Name)
+    findings.push_back({1, false, "the name of the file or its folder is not UTF-8: it is read as Windows-1252"});
 
   if (fighter.storedLineCount < record::kLoadedLineCount) {
     findings.push_back({fighter.storedLineCount + 1, false,

@@ -38,14 +38,19 @@ int RunExport(const RosterContext& context, const ExportOptions& options) {
       continue;
     }
     // A folder of the user's own may begin with anything, as may any text of a traded file.
-    const auto guarded = [&writer](std::string_view cell) {
-      if (NeedsFormulaGuard(cell))
-        writer.Cell(GuardedCell(cell));
+    const auto write = [&writer](std::string_view cell, bool guard) {
+      if (guard)
+        writer.Cell(std::string(1, kFormulaGuard).append(cell));
       else
         writer.Cell(cell);
     };
-    guarded(files[i].cell);
-    for (const std::string_view cell : ExportCellViews(fighter, lists, converted)) guarded(cell);
+    write(files[i].cell, NeedsTextGuard(files[i].cell));
+    const FieldCellViews cells = ExportCellViews(fighter, lists, converted);
+    for (std::size_t field = 0; field < cells.size(); ++field) {
+      // An ability is a number, and the spreadsheet may take it for one.
+      const bool number = record::kFields[field].kind == record::FieldKind::Ability;
+      write(cells[field], number ? NeedsFormulaGuard(cells[field]) : NeedsTextGuard(cells[field]));
+    }
     if (const auto ratings = RatingsOf(fighter)) {
       for (int value : RatingValues(*ratings)) writer.Cell(value);
     } else {

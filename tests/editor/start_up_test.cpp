@@ -39,6 +39,19 @@ TEST_F(StartUp, CommandLineWordsAreJoinedWithSingleBlanksUnderFighters) {
   EXPECT_EQ(Form().LoadedCategory(), 2);
 }
 
+#ifndef _WIN32
+// The roster window names a fighter whose file name is Windows-1252 (a zip made on Windows) by
+// the text it shows, in UTF-8: the editor finds that same file.
+TEST_F(StartUp, ACommandLineNameFindsTheFileWhoseWindows1252NameReadsSo) {
+  std::filesystem::create_directories(folder_ / "Fighters/LW");
+  WriteFighter("Fighters/LW/Pe\xF1" "a.txt", SampleFighter());
+  Start({"LW\\Pe\xC3\xB1" "a.txt"});
+  EXPECT_TRUE(dialogs_.messages.empty()) << dialogs_.Texts().join('|').toStdString();
+  EXPECT_EQ(Edit("edNombre")->text(), "Ana de Souza");
+  EXPECT_EQ(Form().LoadedPath(), folder_ / "Fighters" / "LW/Pe\xF1" "a.txt");
+}
+#endif
+
 TEST_F(StartUp, AFullPathArgumentStaysUnderFightersAndFailsToLoad) {
   WriteFighter("elsewhere.txt", SampleFighter());
   Start({(folder_ / "elsewhere.txt").string()});

@@ -33,15 +33,16 @@ TEST(TeamNames, EveryTxtEntryWithoutItsEnding) {
 }
 
 #ifndef _WIN32
-// A name written by a program that does not use UTF-8 (here the Windows-1252 "é") must not
-// stop the list: it shows with a replacement character.
+// A name written by a program that does not use UTF-8 (here the Windows-1252 "é", from a zip
+// made on Windows) must not stop the list: it is read as Windows-1252, as the team line of a
+// fighter file is, so that the team saved from the box is that file's.
 TEST(TeamNames, NameThatIsNotUtf8IsListedAnyway) {
   TempFolder folder;
   WriteBytes(folder / "Good.txt", "");
   WriteBytes(folder / "Mot\xE9.txt", "");
   QStringList names;
   ASSERT_NO_THROW(names = TeamNames(folder.Path()));
-  EXPECT_EQ(Sorted(names), (QStringList{"Good", QStringLiteral("Mot\uFFFD")}));
+  EXPECT_EQ(Sorted(names), (QStringList{"Good", QStringLiteral("Mot\u00E9")}));
 }
 #endif
 

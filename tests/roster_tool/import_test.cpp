@@ -139,6 +139,134 @@ TEST(Import, FormulaTextIsGuardedInTheCsvAndComesBackAsItWas) {
   EXPECT_EQ(ReadBytes(path), bytes);
 }
 
+// Two rows that name one file, in another case where the system ignores it, would write it
+// twice, the second row over the first: refused as any file named twice.
+TEST(Import, OneFileNamedInAnotherCaseIsNamedTwiceWhereTheSystemIgnoresCase) {
+  const TempFolder folder = CopyOfFixture();
+  Rows rows = ExportedRows(folder.Path());
+  Cell(rows, "LW/Ignacio Brevanza.txt", "punches") = "3";
+  Cell(rows, "SHW/Big Tom.txt", "file") = "lw/IGNACIO Brevanza.TXT";
+  const auto before = FolderBytes(folder.Path());
+  const RunResult result = Import(folder, CsvText(rows));
+  EXPECT_EQ(result.code, 1);
+  EXPECT_EQ(result.out, "");
+#ifdef _WIN32
+  EXPECT_NE(result.err.find(":13:1: \"lw/IGNACIO Brevanza.TXT\" is also named by row "), std::string::npos)
+      << result.err;
+#else
+  EXPECT_NE(result.err.find(":13:1: file: Cannot open file"), std::string::npos) << result.err;
+#endif
+  EXPECT_EQ(FolderBytes(folder.Path()), before);
+}
+
+#ifndef _WIN32
+// A fighter file from a zip made on Windows and unpacked here keeps its Windows-1252 name:
+// the roster reads it as that code page's text, so the CSV stays UTF-8 (its accented cells
+// too), and the cell finds the same file again. A moved fighter takes the name's text.
+TEST(Import, AFileNameThatIsNotUtf8IsReadAsWindows1252) {
+  const TempFolder folder = CopyOfFixture();
+  const std::string onDisk = "Fighters/LW/Pe\xF1" "a.txt";
+  const std::string cell = "LW/Pe\xC3\xB1" "a.txt";
+  std::filesystem::copy_file(folder / "Fighters/SHW/Big Tom.txt", folder / onDisk);
+
+  const std::string csv = ExportedCsv(folder.Path());
+  EXPECT_TRUE(IsValidUtf8(csv));
+  Rows rows = ExportedRows(folder.Path());
+  EXPECT_EQ(Cell(rows, "LW/Ignacio Brevanza.txt", "common_name"), "El Halc\xC3\xB3n");
+  EXPECT_EQ(Cell(rows, cell, "full_name"), "Big Tom");
+
+  const RunResult check = RunTool(folder.Path(), {"check", "--", PathToUtf8(folder / onDisk)});
+  EXPECT_NE(check.out.find("Fighters/" + cell + ":1: warning: the name of the file or its folder is not UTF-8: "
+                           "it is read as Windows-1252\n"),
+            std::string::npos)
+      << check.out;
+
+  auto before = FolderBytes(folder.Path());
+  RunResult result = Import(folder, csv);
+  EXPECT_EQ(result.code, 0) << result.err;
+  EXPECT_EQ(result.out, "0 changed, 0 moved, 0 created, 13 unchanged\n");
+  EXPECT_EQ(FolderBytes(folder.Path()), before);
+
+  Cell(rows, cell, "punches") = "3";
+  result = Import(folder, CsvText(rows));
+  EXPECT_EQ(result.out, "changed Fighters/" + cell + "\n1 changed, 0 moved, 0 created, 12 unchanged\n") << result.err;
+  before[onDisk] = "3" + before[onDisk].substr(before[onDisk].find("\r\n"));
+  EXPECT_EQ(FolderBytes(folder.Path()), before);
+
+  Cell(rows, cell, "category") = "Welterweight: Max 170 lb / 77 kg";
+  result = Import(folder, CsvText(rows));
+  EXPECT_EQ(result.code, 0) << result.err;
+  EXPECT_FALSE(std::filesystem::exists(folder / onDisk));
+  EXPECT_TRUE(std::filesystem::exists(folder / ("Fighters/WW/Pe\xC3\xB1" "a.txt")));
+}
+
+// Such a name that reads as another file's UTF-8 name in the same folder would have that
+// file's cell: it is left out, saying so, and the cell stays the UTF-8 file's alone.
+TEST(Import, AWindows1252NameThatReadsAsAnotherFilesNameIsLeftOut) {
+  const TempFolder folder = CopyOfFixture();
+  const std::string windows1252 = "Fighters/LW/Pe\xF1" "a.txt";
+  const std::string cell = "LW/Pe\xC3\xB1" "a.txt";
+  std::filesystem::copy_file(folder / "Fighters/SHW/Big Tom.txt", folder / windows1252);
+  std::filesystem::copy_file(folder / "Fighters/FW/Ana Ribeiro.txt", folder / ("Fighters/" + cell));
+
+  const RunResult exported = RunTool(folder.Path(), {"export"});
+  EXPECT_EQ(exported.code, 1);
+  EXPECT_EQ(exported.err, "Fighters/LW: error: a file whose name is not UTF-8 reads as \"Pe\xC3\xB1" "a.txt\" in "
+                          "Windows-1252, the name of another file there: it is left out until one of the two is "
+                          "renamed\n");
+  Rows rows;
+  for (auto& record : ReadCsvFile(exported.out, "export").records) rows.push_back(record.cells);
+  EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [&](const auto& row) { return row.front() == cell; }), 1);
+  EXPECT_EQ(Cell(rows, cell, "full_name"), "Ana Ribeiro");
+  // Named on the command line, it is read by its own path.
+  const RunResult check = RunTool(folder.Path(), {"check", PathToUtf8(folder / windows1252)});
+  EXPECT_NE(check.out.find("/Fighters/" + cell + ":21: error: line 21 (Category): Super Heavyweight: +265 lb / 120 "
+                           "kg belongs in SHW, not in LW\n"),
+            std::string::npos)
+      << check.out;
+
+  auto before = FolderBytes(folder.Path());
+  Cell(rows, cell, "punches") = "3";
+  const RunResult result = Import(folder, CsvText(rows));
+  EXPECT_EQ(result.code, 0) << result.err;
+  EXPECT_EQ(ReadBytes(folder / windows1252), before[windows1252]);
+  EXPECT_NE(ReadBytes(folder / ("Fighters/" + cell)), before["Fighters/" + cell]);
+}
+#endif
+
+// A spreadsheet reads "007" as 7 and "1e5" as 100000, and saves them so: such a text goes
+// behind the guard, and comes back as it was; an integer in its plain form and the number
+// columns stay bare.
+TEST(Import, TextThatASpreadsheetReadsAsANumberIsGuardedAndComesBackAsItWas) {
+  const TempFolder folder = CopyOfFixture();
+  const auto path = folder / "Fighters/SHW/Big Tom.txt";
+  std::string bytes = ReadBytes(path);
+  const auto setLine = [&bytes](int line, const std::string& text) {
+    std::size_t start = 0;
+    for (int i = 0; i < line; ++i) start = bytes.find("\r\n", start) + 2;
+    bytes.replace(start, bytes.find("\r\n", start) - start, text);
+  };
+  setLine(18, "007");     // common name
+  setLine(21, "1e5");     // height
+  setLine(22, " 70");     // weight
+  setLine(26, "123456");  // Sherdog ID
+  WriteBytes(path, bytes);
+
+  Rows rows = ExportedRows(folder.Path());
+  const std::string file = "SHW/Big Tom.txt";
+  EXPECT_EQ(Cell(rows, file, "common_name"), "'007");
+  EXPECT_EQ(Cell(rows, file, "height"), "'1e5");
+  EXPECT_EQ(Cell(rows, file, "weight"), "' 70");
+  EXPECT_EQ(Cell(rows, file, "sherdog_id"), "123456");
+  EXPECT_EQ(Cell(rows, file, "punches"), "20");
+
+  const auto before = FolderBytes(folder.Path());
+  const RunResult result = Import(folder, CsvText(rows));
+  EXPECT_EQ(result.code, 0) << result.err;
+  EXPECT_EQ(result.out, "0 changed, 0 moved, 0 created, 12 unchanged\n");
+  EXPECT_EQ(FolderBytes(folder.Path()), before);
+}
+
 // A spreadsheet in a Spanish locale saves with ";", in Windows-1252, without a byte-order mark.
 std::string SpreadsheetBytes(const Rows& rows) {
   std::string text;

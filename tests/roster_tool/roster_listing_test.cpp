@@ -55,6 +55,25 @@ TEST(RosterListing, AMissingCategoryFolderIsAnEmptyCategory) {
   EXPECT_EQ(rated.err.find("Fighters/MW"), std::string::npos) << rated.err;
 }
 
+// Zip tools and other editors write "Fighters\\lw". Where the system ignores case that is the
+// category LW, listed once, as such; elsewhere it is a folder of its own.
+TEST(RosterListing, ACategoryFolderInAnotherCaseIsListedOnce) {
+  const TempFolder folder = CopyOfFixture();
+  std::filesystem::rename(folder / "Fighters/LW", folder / "Fighters/lw-renamed");
+  std::filesystem::rename(folder / "Fighters/lw-renamed", folder / "Fighters/lw");
+  const RunResult result = RunTool(folder.Path(), {"export"});
+  EXPECT_EQ(result.code, 0) << result.err;
+  const auto cells = FileCells(result.out);
+  EXPECT_EQ(cells.size(), 12u);
+#ifdef _WIN32
+  const std::string lw = "LW/";
+#else
+  const std::string lw = "lw/";
+#endif
+  EXPECT_EQ(std::count_if(cells.begin(), cells.end(), [&lw](const std::string& cell) { return cell.starts_with(lw); }),
+            4);
+}
+
 #ifndef _WIN32
 // A category folder that cannot be listed leaves its fighters out: check, export and rate say
 // so, naming the folder, and fail; the other folders are still done.

@@ -239,6 +239,27 @@ TEST(RosterModel, ReloadReadsARowChangedOnDisk) {
 }
 
 #ifndef _WIN32
+// A file whose name is Windows-1252 (from a zip made on Windows) shows that name as text, says
+// so on its File cell, and its edits are saved into that same file.
+TEST(RosterModel, AFileNameThatIsNotUtf8IsShownAsWindows1252AndSavedInPlace) {
+  const auto folder = CopyOfFixture();
+  const std::string onDisk = "Fighters/LW/Pe\xF1" "a.txt";
+  const std::string cell = "LW/Pe\xC3\xB1" "a.txt";
+  std::filesystem::copy_file(folder / "Fighters/SHW/Big Tom.txt", folder / onDisk);
+  const auto model = LoadedModel(folder.Path());
+  ASSERT_GE(RowOf(*model, cell), 0);
+  EXPECT_EQ(Cell(*model, cell, "full_name"), "Big Tom");
+  EXPECT_TRUE(CellOf(*model, cell, "file").data(Qt::ToolTipRole).toString().contains("not UTF-8"));
+
+  ASSERT_FALSE(Edit(*model, cell, "punches", "3"));
+  const auto result = model->Save();
+  EXPECT_TRUE(result.wroteAll) << result.message.toStdString();
+  EXPECT_TRUE(ReadBytes(folder / onDisk).starts_with("3\r\n"));
+  EXPECT_FALSE(std::filesystem::exists(folder / ("Fighters/" + cell)));
+}
+#endif
+
+#ifndef _WIN32
 TEST(RosterModel, AFolderThatCannotBeListedIsNamedAndCountedAsAnError) {
   const auto folder = CopyOfFixture();
   std::unique_ptr<RosterTableModel> model;
