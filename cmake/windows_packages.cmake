@@ -6,11 +6,11 @@
 install(DIRECTORY "${BEDITOR_PROGRAM_DIR}/" DESTINATION .
   PATTERN "EditorMode.txt" EXCLUDE)
 
-# The uninstaller removes the files the installer wrote, by name: cpack lists them from the
-# staged program folder (cmake/packaging/uninstall_list.cmake) into this file, which the
-# installer script includes.
-set(CPACK_BEDITOR_UNINSTALL_LIST "${CMAKE_BINARY_DIR}/packaging/uninstall_program_files.nsh")
-set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_SOURCE_DIR}/cmake/packaging/uninstall_list.cmake")
+# The installer writes the program's files and the missing lists, and its uninstaller removes
+# what an install wrote, by name: cpack lists them from the staged program folder
+# (cmake/packaging/install_lists.cmake) into this file, which the installer script includes.
+set(CPACK_BEDITOR_FILE_LISTS "${CMAKE_BINARY_DIR}/packaging/installed_files.nsh")
+set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_SOURCE_DIR}/cmake/packaging/install_lists.cmake")
 
 set(CPACK_PACKAGE_NAME "BEditor")
 set(CPACK_PACKAGE_VENDOR "BEditor")

@@ -4,7 +4,8 @@
 // the program, its shortcut and its entry in that list, and leaves the user's fighters and
 // teams where they are. An update brings back no sample the player removed or moved and
 // keeps the lists they edited; an uninstall from a folder the player chose removes only
-// what the installer wrote there.
+// what the installer wrote there, and an install into a folder in use overwrites none of
+// the player's lists, mode and teams, which the uninstall leaves.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -12,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <utility>
 
 #include "private_display.h"
 #include "resources/editor_layout.h"
@@ -47,6 +49,15 @@ std::vector<std::filesystem::path> FilesNamed(const std::filesystem::path& folde
   for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
     if (entry.path().filename() == name) found.push_back(entry.path());
   return found;
+}
+
+// The files below `folder`, relative to it, one a line: what an uninstall left.
+std::string FilesBelow(const std::filesystem::path& folder) {
+  std::string names;
+  if (std::filesystem::exists(folder))
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+      if (entry.is_regular_file()) names += std::filesystem::relative(entry.path(), folder).string() + "\n";
+  return names;
 }
 
 // A private display and Wine on it, with no install of an earlier test left: neither its
@@ -150,6 +161,8 @@ TEST_F(WineInstaller, InstallsForTheUserRunsAndUninstallsKeepingFightersAndTeams
 // Installing again, as an update does, after the player removed a sample fighter and a
 // sample team, moved a sample fighter to another category and edited the lists and captions:
 // none of that is undone. The program's own files are the installer's and come back whole.
+// Not even a whole folder of samples the player removed comes back. What the first install
+// wrote is still ours after the updates: the uninstall leaves nothing.
 TEST_F(WineInstaller, AnUpdateBringsBackNoSampleThePlayerRemovedOrMovedAndKeepsTheirLists) {
   ASSERT_EQ(Install(), 0);
   const std::filesystem::path folder = InstalledFolder();
@@ -173,6 +186,46 @@ TEST_F(WineInstaller, AnUpdateBringsBackNoSampleThePlayerRemovedOrMovedAndKeepsT
   const std::filesystem::path built = FolderFromEnvironment("BEDITOR_WINDOWS_PROGRAM_DIR");
   EXPECT_EQ(ReadFile(folder / "Fondo6.jpg"), ReadFile(built / "Fondo6.jpg"));
   EXPECT_EQ(ReadFile(folder / "icons/beditor_16.png"), ReadFile(built / "icons/beditor_16.png"));
+
+  std::filesystem::remove_all(folder / "Fighters");
+  std::filesystem::remove_all(folder / "Team");
+  ASSERT_EQ(Install(), 0);
+  for (const char* samples : {"Fighters", "Team"})
+    EXPECT_FALSE(std::filesystem::exists(folder / samples)) << "the removed " << samples << " folder is back";
+
+  ASSERT_TRUE(Uninstall(folder)) << "still in the system's list of programs";
+  EXPECT_FALSE(std::filesystem::exists(folder)) << "left:\n" << FilesBelow(folder);
+}
+
+// A folder already in use (an unzipped copy of the program, say) holds the player's language,
+// caption table, mode and team, and no fighters. The install keeps them as they are, brings
+// the sample fighters and the lists that are missing, and no sample team into the player's
+// team folder; the uninstall removes what the install wrote and leaves the player's.
+TEST_F(WineInstaller, InstallingIntoAFolderInUseKeepsThePlayersFilesThroughTheUninstall) {
+  const std::filesystem::path copy = wine().DriveC() / "Copy";
+  std::filesystem::remove_all(copy);
+  const std::vector<std::pair<std::string, std::string>> theirs = {
+      {"Config.txt", "EN\r\n"},
+      {"ES-Translation.txt", "Mi tabla: \xE9xito\r\n"},
+      {"EditorMode.txt", "1\r\n"},
+      {"Team/Red Corner.txt", "mi equipo\r\n"}};
+  for (const auto& [name, bytes] : theirs) WriteFile(copy / name, bytes);
+
+  ASSERT_EQ(Install({"/D=C:\\Copy"}), 0);
+  ASSERT_TRUE(std::filesystem::exists(copy / "beditor.exe")) << "not installed in the chosen folder";
+  for (const auto& [name, bytes] : theirs) EXPECT_EQ(ReadFile(copy / name), bytes) << name << " after the install";
+  const std::vector<std::string> written = {"EN-Translation.txt", "TAV Weights.txt", "ES-estilo.txt"};
+  for (const auto& name : written) EXPECT_TRUE(std::filesystem::exists(copy / name)) << name << " is missing";
+  EXPECT_TRUE(std::filesystem::exists(copy / "Fighters/LW/Ignacio Brevanza.txt"));
+  EXPECT_FALSE(std::filesystem::exists(copy / "Team/Iron Gym.txt")) << "a sample team in the player's team folder";
+
+  ASSERT_TRUE(Uninstall(copy)) << "still in the system's list of programs";
+  for (const auto& [name, bytes] : theirs) EXPECT_EQ(ReadFile(copy / name), bytes) << name << " after the uninstall";
+  for (const auto& name : written) EXPECT_FALSE(std::filesystem::exists(copy / name)) << name << " is left";
+  for (const char* ours : {"beditor.exe", "Uninstall.exe"})
+    EXPECT_FALSE(std::filesystem::exists(copy / ours)) << ours << " is left";
+  EXPECT_TRUE(std::filesystem::exists(copy / "Fighters/LW/Ignacio Brevanza.txt"));
+  std::filesystem::remove_all(copy);
 }
 
 // A player may install into a folder of their own (/D=) that already holds folders named as
