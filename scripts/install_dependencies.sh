@@ -11,6 +11,11 @@ packages=(
   qt6-translations-l10n qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
+  # The roster's workbooks (.xlsx): libxlsxwriter writes them, minizip and expat read them.
+  libxlsxwriter-dev libminizip-dev libexpat1-dev zlib1g-dev
+  # The workbook tests' spreadsheet programs that are not ours: LibreOffice Calc without its
+  # windows (about 80 MB to fetch, a minute to install) and openpyxl.
+  libreoffice-calc-nogui python3-openpyxl
   fonts-wine
   xvfb xauth x11-utils xdotool imagemagick libx11-dev
   # The real-display test reads the program's dialogs over a private D-Bus (dbus-daemon);
