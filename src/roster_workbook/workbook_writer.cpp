@@ -30,6 +30,11 @@ void Check(lxw_error error, const std::string& what) {
   if (error != LXW_NO_ERROR) throw WorkbookWriteError(what + ": " + lxw_strerror(error));
 }
 
+// The same for a cell: its name is made only when needed.
+void CheckCell(lxw_error error, std::uint16_t column, std::uint32_t row) {
+  if (error != LXW_NO_ERROR) Check(error, "cell " + CellName(column, static_cast<int>(row) + 1));
+}
+
 std::filesystem::path PrivateFileName() {
   std::random_device random;
   const auto tag = std::to_string(random()) + std::to_string(random());
@@ -93,7 +98,7 @@ void RosterWorkbookWriter::Text(std::string_view text) {
     throw WorkbookWriteError("cell " + CellName(column_, static_cast<int>(row_) + 1) + ": " +
                              std::to_string(CharacterCount(text)) +
                              " characters are more than a spreadsheet cell holds (" + std::to_string(kLongestCellText) + ")");
-  Check(error, "cell " + CellName(column_, static_cast<int>(row_) + 1));
+  CheckCell(error, column_, row_);
 }
 
 void RosterWorkbookWriter::Cell(std::string_view text) {
@@ -103,8 +108,7 @@ void RosterWorkbookWriter::Cell(std::string_view text) {
       long long number = 0;
       std::from_chars(text.data(), text.data() + text.size(), number);
       widths_[column_] = std::max(widths_[column_], text.size());
-      Check(worksheet_write_number(sheet_, row_, column_, static_cast<double>(number), nullptr),
-            "cell " + CellName(column_, static_cast<int>(row_) + 1));
+      CheckCell(worksheet_write_number(sheet_, row_, column_, static_cast<double>(number), nullptr), column_, row_);
     } else {
       Text(text);
     }
