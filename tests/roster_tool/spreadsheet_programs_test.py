@@ -38,14 +38,15 @@ def set_line(path, line, text):
 
 
 def write_tricky_texts(folder):
-    """Texts a spreadsheet would take for something else, accents, quotes, a long name."""
+    """Texts a spreadsheet would take for something else, accents, quotes, a long name, spaces
+    at the ends, a tab."""
     tom = os.path.join(folder, "Fighters", "SHW", "Big Tom.txt")
     for line, text in [(17, 'José "Pepe" Núñez, l\'Ours'), (18, "007"), (21, "'5'10\""), (22, "1e5"),
                        (24, "=1+1"), (25, "09/08/1997"), (26, "0042")]:
         set_line(tom, line, text)
     sergio = os.path.join(folder, "Fighters", "MW", "Sergio Ortega.txt")
     for line, text in [(17, "n" * 300 + " Ñandú"), (18, "_x0041_ @home"), (24, "-3"), (26, "2.5"),
-                       (0, "016")]:
+                       (0, "016"), (21, "  180 cm "), (22, "70\tkg")]:
         set_line(sergio, line, text)
 
 

@@ -32,7 +32,7 @@ void SetLine(const std::filesystem::path& file, int line, const std::string& tex
 }
 
 // Texts a spreadsheet would take for something else: numbers, dates, formulas, its own
-// escapes; accents, quotes, a long name. Lines: 17 full name, 18 common name, 21 height,
+// escapes; accents, quotes, a long name, spaces at the ends, a tab. Lines: 17 full name, 18 common name, 21 height,
 // 22 weight, 24 nationality, 25 birth date, 26 Sherdog ID, 0 punches.
 void WriteTrickyTexts(const std::filesystem::path& folder) {
   const auto tom = folder / "Fighters/SHW/Big Tom.txt";
@@ -49,6 +49,8 @@ void WriteTrickyTexts(const std::filesystem::path& folder) {
   SetLine(sergio, 24, "-3");
   SetLine(sergio, 26, "2.5");
   SetLine(sergio, 0, "016");
+  SetLine(sergio, 21, "  180 cm ");
+  SetLine(sergio, 22, "70\tkg");
 }
 
 std::filesystem::path WorkbookBeside(const TempFolder& folder, const std::string& suffix = ".xlsx") {
