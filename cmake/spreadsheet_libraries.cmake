@@ -9,15 +9,16 @@ if(MINGW)
   set_property(TARGET EXPAT::EXPAT APPEND PROPERTY INTERFACE_COMPILE_DEFINITIONS XML_STATIC)
 endif()
 
+# Imported libraries, each naming what it needs, so that a static link puts those after it.
 find_path(BEDITOR_MINIZIP_INCLUDE minizip/unzip.h REQUIRED)
 find_library(BEDITOR_MINIZIP_LIBRARY minizip REQUIRED)
-add_library(beditor_minizip INTERFACE)
-target_include_directories(beditor_minizip SYSTEM INTERFACE "${BEDITOR_MINIZIP_INCLUDE}")
-target_link_libraries(beditor_minizip INTERFACE "${BEDITOR_MINIZIP_LIBRARY}" ZLIB::ZLIB)
+add_library(beditor_minizip UNKNOWN IMPORTED)
+set_target_properties(beditor_minizip PROPERTIES IMPORTED_LOCATION "${BEDITOR_MINIZIP_LIBRARY}"
+  INTERFACE_INCLUDE_DIRECTORIES "${BEDITOR_MINIZIP_INCLUDE}" INTERFACE_LINK_LIBRARIES ZLIB::ZLIB)
 
 find_path(BEDITOR_XLSXWRITER_INCLUDE xlsxwriter.h REQUIRED)
 find_library(BEDITOR_XLSXWRITER_LIBRARY xlsxwriter REQUIRED)
-add_library(beditor_xlsxwriter INTERFACE)
-target_include_directories(beditor_xlsxwriter SYSTEM INTERFACE "${BEDITOR_XLSXWRITER_INCLUDE}")
-# Debian's library brings its own minizip's symbols; the Windows one is built on ours.
-target_link_libraries(beditor_xlsxwriter INTERFACE "${BEDITOR_XLSXWRITER_LIBRARY}" beditor_minizip ZLIB::ZLIB)
+add_library(beditor_xlsxwriter UNKNOWN IMPORTED)
+# Debian's shared library brings its own minizip; the static Windows one is built on ours.
+set_target_properties(beditor_xlsxwriter PROPERTIES IMPORTED_LOCATION "${BEDITOR_XLSXWRITER_LIBRARY}"
+  INTERFACE_INCLUDE_DIRECTORIES "${BEDITOR_XLSXWRITER_INCLUDE}" INTERFACE_LINK_LIBRARIES "beditor_minizip;ZLIB::ZLIB")
