@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
     <name>ColumnTitles</name>
@@ -170,12 +171,12 @@
         <translation>%1: a NUL cannot be part of a file name</translation>
     </message>
     <message>
-        <source>%1: "%2" leaves the Fighters folder</source>
-        <translation>%1: "%2" leaves the Fighters folder</translation>
+        <source>%1: &quot;%2&quot; leaves the Fighters folder</source>
+        <translation>%1: &quot;%2&quot; leaves the Fighters folder</translation>
     </message>
     <message>
-        <source>%1: "%2" is also the file of another edited fighter</source>
-        <translation>%1: "%2" is also the file of another edited fighter</translation>
+        <source>%1: &quot;%2&quot; is also the file of another edited fighter</source>
+        <translation>%1: &quot;%2&quot; is also the file of another edited fighter</translation>
     </message>
     <message>
         <source>%1: the file cannot be read: %2</source>
@@ -186,12 +187,12 @@
         <translation>%1: %2 already exists</translation>
     </message>
     <message>
-        <source>%1: "%2" is not an integer from %3 to %4</source>
-        <translation>%1: "%2" is not an integer from %3 to %4</translation>
+        <source>%1: &quot;%2&quot; is not an integer from %3 to %4</source>
+        <translation>%1: &quot;%2&quot; is not an integer from %3 to %4</translation>
     </message>
     <message>
-        <source>%1: "%2" is neither an entry of the list nor an integer</source>
-        <translation>%1: "%2" is neither an entry of the list nor an integer</translation>
+        <source>%1: &quot;%2&quot; is neither an entry of the list nor an integer</source>
+        <translation>%1: &quot;%2&quot; is neither an entry of the list nor an integer</translation>
     </message>
     <message>
         <source>%1: JEX fighters cannot have the Go to the ground game plan</source>
@@ -202,20 +203,20 @@
         <translation>%1: a line break cannot go into a line of a fighter file</translation>
     </message>
     <message>
-        <source>%1: "%2" is a character a fighter file cannot hold</source>
-        <translation>%1: "%2" is a character a fighter file cannot hold</translation>
+        <source>%1: &quot;%2&quot; is a character a fighter file cannot hold</source>
+        <translation>%1: &quot;%2&quot; is a character a fighter file cannot hold</translation>
     </message>
     <message>
-        <source>%1: "%2" has no category folder in %3 mode</source>
-        <translation>%1: "%2" has no category folder in %3 mode</translation>
+        <source>%1: &quot;%2&quot; has no category folder in %3 mode</source>
+        <translation>%1: &quot;%2&quot; has no category folder in %3 mode</translation>
     </message>
     <message>
         <source>%1: a new fighter needs this field</source>
         <translation>%1: a new fighter needs this field</translation>
     </message>
     <message>
-        <source>%1: "%2" cannot name a fighter file</source>
-        <translation>%1: "%2" cannot name a fighter file</translation>
+        <source>%1: &quot;%2&quot; cannot name a fighter file</source>
+        <translation>%1: &quot;%2&quot; cannot name a fighter file</translation>
     </message>
 </context>
 <context>
@@ -288,10 +289,6 @@ The fighter is now in two category folders.</translation>
         <translation>Changed on disk since it was read, not overwritten: read again, with its edits on top; save again to write them: %1</translation>
     </message>
     <message>
-        <source>Gone from disk (moved or deleted by another program), its edits cannot be saved: %1</source>
-        <translation>Gone from disk (moved or deleted by another program), its edits cannot be saved: %1</translation>
-    </message>
-    <message>
         <source>Could not be read to check for changes, not saved (its edits are kept): %1</source>
         <translation>Could not be read to check for changes, not saved (its edits are kept): %1</translation>
     </message>
@@ -302,6 +299,41 @@ The fighter is now in two category folders.</translation>
     <message>
         <source>Nothing was written.</source>
         <translation>Nothing was written.</translation>
+    </message>
+    <message>
+        <source>The file on disk can no longer be loaded: the row shows it as it was read, and its edits are kept, unsaved, until the file is mended.</source>
+        <translation>The file on disk can no longer be loaded: the row shows it as it was read, and its edits are kept, unsaved, until the file is mended.</translation>
+    </message>
+    <message>
+        <source>Gone from disk (moved or deleted by another program).</source>
+        <translation>Gone from disk (moved or deleted by another program).</translation>
+    </message>
+    <message>
+        <source>Changed here and in the file: here &quot;%1&quot;, in the file &quot;%2&quot;, before &quot;%3&quot;. Keep yours or take the file&apos;s (right-click).</source>
+        <translation>Changed here and in the file: here &quot;%1&quot;, in the file &quot;%2&quot;, before &quot;%3&quot;. Keep yours or take the file&apos;s (right-click).</translation>
+    </message>
+    <message>
+        <source>discard the edits of fighters gone from disk</source>
+        <translation>discard the edits of fighters gone from disk</translation>
+    </message>
+    <message>
+        <source>%1: changed here and in the file to different values in %2; not saved until you keep yours or take the file&apos;s (right-click the marked cell)</source>
+        <translation>%1: changed here and in the file to different values in %2; not saved until you keep yours or take the file&apos;s (right-click the marked cell)</translation>
+    </message>
+    <message>
+        <source>Gone from disk (moved or deleted by another program), its edits cannot be saved: %1. Edit &gt; Discard edits of gone fighters takes them back.</source>
+        <translation>Gone from disk (moved or deleted by another program), its edits cannot be saved: %1. Edit &gt; Discard edits of gone fighters takes them back.</translation>
+    </message>
+    <message>
+        <source>Can no longer be loaded from disk (another program left it broken): its edits are kept, unsaved, and the row is read again once the file is mended: %1</source>
+        <translation>Can no longer be loaded from disk (another program left it broken): its edits are kept, unsaved, and the row is read again once the file is mended: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The edits of %n fighter(s) gone from disk are kept, unsaved (Edit &gt; Discard edits of gone fighters)</source>
+        <translation>
+            <numerusform>The edits of %n fighter gone from disk are kept, unsaved (Edit &gt; Discard edits of gone fighters)</numerusform>
+            <numerusform>The edits of %n fighters gone from disk are kept, unsaved (Edit &gt; Discard edits of gone fighters)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -433,8 +465,8 @@ The fighters of a BEditor program folder in one table.</translation>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>There is no editor in the roster's program folder, so the fighter was not opened: %1</source>
-        <translation>There is no editor in the roster's program folder, so the fighter was not opened: %1</translation>
+        <source>There is no editor in the roster&apos;s program folder, so the fighter was not opened: %1</source>
+        <translation>There is no editor in the roster&apos;s program folder, so the fighter was not opened: %1</translation>
     </message>
     <message>
         <source>Opened %1 in the editor</source>
@@ -451,6 +483,33 @@ The fighters of a BEditor program folder in one table.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Keep mine</source>
+        <translation>&amp;Keep mine</translation>
+    </message>
+    <message>
+        <source>Your value is kept: the next save writes it</source>
+        <translation>Your value is kept: the next save writes it</translation>
+    </message>
+    <message>
+        <source>&amp;Take the file&apos;s</source>
+        <translation>&amp;Take the file&apos;s</translation>
+    </message>
+    <message>
+        <source>&amp;Discard edits of gone fighters</source>
+        <translation>&amp;Discard edits of gone fighters</translation>
+    </message>
+    <message numerus="yes">
+        <source>The edits of %n fighter(s) gone from disk are discarded</source>
+        <translation>
+            <numerusform>The edits of %n fighter gone from disk are discarded</numerusform>
+            <numerusform>The edits of %n fighters gone from disk are discarded</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Changed here and in the file, keep yours or take the file&apos;s: %1</source>
+        <translation>Changed here and in the file, keep yours or take the file&apos;s: %1</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
     <name>ColumnTitles</name>
@@ -124,7 +125,7 @@
     </message>
     <message>
         <source>Ground and pound</source>
-        <translation>Ground'n'Pound</translation>
+        <translation>Ground&apos;n&apos;Pound</translation>
     </message>
     <message>
         <source>Submissions</source>
@@ -170,11 +171,11 @@
         <translation>%1: un carácter NUL no puede formar parte de un nombre de archivo</translation>
     </message>
     <message>
-        <source>%1: "%2" leaves the Fighters folder</source>
+        <source>%1: &quot;%2&quot; leaves the Fighters folder</source>
         <translation>%1: «%2» sale de la carpeta Fighters</translation>
     </message>
     <message>
-        <source>%1: "%2" is also the file of another edited fighter</source>
+        <source>%1: &quot;%2&quot; is also the file of another edited fighter</source>
         <translation>%1: «%2» es también el archivo de otro luchador editado</translation>
     </message>
     <message>
@@ -186,11 +187,11 @@
         <translation>%1: %2 ya existe</translation>
     </message>
     <message>
-        <source>%1: "%2" is not an integer from %3 to %4</source>
+        <source>%1: &quot;%2&quot; is not an integer from %3 to %4</source>
         <translation>%1: «%2» no es un número entero de %3 a %4</translation>
     </message>
     <message>
-        <source>%1: "%2" is neither an entry of the list nor an integer</source>
+        <source>%1: &quot;%2&quot; is neither an entry of the list nor an integer</source>
         <translation>%1: «%2» no es una opción de la lista ni un número entero</translation>
     </message>
     <message>
@@ -202,11 +203,11 @@
         <translation>%1: un salto de línea no cabe en una línea del archivo del luchador</translation>
     </message>
     <message>
-        <source>%1: "%2" is a character a fighter file cannot hold</source>
+        <source>%1: &quot;%2&quot; is a character a fighter file cannot hold</source>
         <translation>%1: «%2» es un carácter que el archivo del luchador no puede guardar</translation>
     </message>
     <message>
-        <source>%1: "%2" has no category folder in %3 mode</source>
+        <source>%1: &quot;%2&quot; has no category folder in %3 mode</source>
         <translation>%1: «%2» no tiene carpeta de categoría en el modo %3</translation>
     </message>
     <message>
@@ -214,7 +215,7 @@
         <translation>%1: un luchador nuevo necesita este campo</translation>
     </message>
     <message>
-        <source>%1: "%2" cannot name a fighter file</source>
+        <source>%1: &quot;%2&quot; cannot name a fighter file</source>
         <translation>%1: «%2» no sirve como nombre de archivo de luchador</translation>
     </message>
 </context>
@@ -288,10 +289,6 @@ El luchador está ahora en dos carpetas de categoría.</translation>
         <translation>Cambiado en el disco desde que se leyó, no se ha sobrescrito: se ha vuelto a leer con sus ediciones encima; guarde otra vez para escribirlas: %1</translation>
     </message>
     <message>
-        <source>Gone from disk (moved or deleted by another program), its edits cannot be saved: %1</source>
-        <translation>Ya no está en el disco (otro programa lo movió o lo borró), sus ediciones no se pueden guardar: %1</translation>
-    </message>
-    <message>
         <source>Could not be read to check for changes, not saved (its edits are kept): %1</source>
         <translation>No se pudo leer para comprobar si cambió, no se ha guardado (sus ediciones se conservan): %1</translation>
     </message>
@@ -302,6 +299,41 @@ El luchador está ahora en dos carpetas de categoría.</translation>
     <message>
         <source>Nothing was written.</source>
         <translation>No se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>The file on disk can no longer be loaded: the row shows it as it was read, and its edits are kept, unsaved, until the file is mended.</source>
+        <translation>El archivo del disco ya no se puede cargar: la fila lo muestra como se leyó, y sus ediciones se conservan, sin guardar, hasta que se repare el archivo.</translation>
+    </message>
+    <message>
+        <source>Gone from disk (moved or deleted by another program).</source>
+        <translation>Ya no está en el disco (otro programa lo movió o lo borró).</translation>
+    </message>
+    <message>
+        <source>Changed here and in the file: here &quot;%1&quot;, in the file &quot;%2&quot;, before &quot;%3&quot;. Keep yours or take the file&apos;s (right-click).</source>
+        <translation>Cambiado aquí y en el archivo: aquí «%1», en el archivo «%2», antes «%3». Conserve el suyo o tome el del archivo (clic derecho).</translation>
+    </message>
+    <message>
+        <source>discard the edits of fighters gone from disk</source>
+        <translation>descartar las ediciones de luchadores que ya no están en el disco</translation>
+    </message>
+    <message>
+        <source>%1: changed here and in the file to different values in %2; not saved until you keep yours or take the file&apos;s (right-click the marked cell)</source>
+        <translation>%1: cambiado aquí y en el archivo a valores distintos en %2; no se guarda hasta que conserve el suyo o tome el del archivo (clic derecho en la celda marcada)</translation>
+    </message>
+    <message>
+        <source>Gone from disk (moved or deleted by another program), its edits cannot be saved: %1. Edit &gt; Discard edits of gone fighters takes them back.</source>
+        <translation>Ya no está en el disco (otro programa lo movió o lo borró), sus ediciones no se pueden guardar: %1. Edición &gt; Descartar ediciones de luchadores desaparecidos las deshace.</translation>
+    </message>
+    <message>
+        <source>Can no longer be loaded from disk (another program left it broken): its edits are kept, unsaved, and the row is read again once the file is mended: %1</source>
+        <translation>Ya no se puede cargar del disco (otro programa lo dejó dañado): sus ediciones se conservan, sin guardar, y la fila se lee de nuevo cuando se repare el archivo: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The edits of %n fighter(s) gone from disk are kept, unsaved (Edit &gt; Discard edits of gone fighters)</source>
+        <translation>
+            <numerusform>Las ediciones de %n luchador que ya no está en el disco se conservan, sin guardar (Edición &gt; Descartar ediciones de luchadores desaparecidos)</numerusform>
+            <numerusform>Las ediciones de %n luchadores que ya no están en el disco se conservan, sin guardar (Edición &gt; Descartar ediciones de luchadores desaparecidos)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -433,7 +465,7 @@ Los luchadores de una carpeta de BEditor en una tabla.</translation>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>There is no editor in the roster's program folder, so the fighter was not opened: %1</source>
+        <source>There is no editor in the roster&apos;s program folder, so the fighter was not opened: %1</source>
         <translation>No hay editor en la carpeta del programa de la plantilla, así que no se abrió el luchador: %1</translation>
     </message>
     <message>
@@ -451,6 +483,33 @@ Los luchadores de una carpeta de BEditor en una tabla.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Keep mine</source>
+        <translation>&amp;Conservar el mío</translation>
+    </message>
+    <message>
+        <source>Your value is kept: the next save writes it</source>
+        <translation>Se conserva su valor: el próximo guardado lo escribe</translation>
+    </message>
+    <message>
+        <source>&amp;Take the file&apos;s</source>
+        <translation>&amp;Tomar el del archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Discard edits of gone fighters</source>
+        <translation>&amp;Descartar ediciones de luchadores desaparecidos</translation>
+    </message>
+    <message numerus="yes">
+        <source>The edits of %n fighter(s) gone from disk are discarded</source>
+        <translation>
+            <numerusform>Se descartaron las ediciones de %n luchador que ya no está en el disco</numerusform>
+            <numerusform>Se descartaron las ediciones de %n luchadores que ya no están en el disco</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Changed here and in the file, keep yours or take the file&apos;s: %1</source>
+        <translation>Cambiado aquí y en el archivo, conserve el suyo o tome el del archivo: %1</translation>
     </message>
 </context>
 </TS>

@@ -9,8 +9,10 @@
 #include "core/program_folder_lists.h"
 #include "roster_tool/check_command.h"
 #include "roster_tool/csv_output.h"
+#include "roster_tool/diff_command.h"
 #include "roster_tool/export_command.h"
 #include "roster_tool/import_command.h"
+#include "roster_tool/merge_command.h"
 #include "roster_rules/quoted_text.h"
 #include "roster_tool/rate_command.h"
 #include "roster_rules/roster_context.h"
@@ -18,7 +20,9 @@
 namespace beditor::roster {
 
 int RunRosterTool(const std::vector<std::string>& arguments, const ToolStreams& streams) {
-  CLI::App app("Checks, rates, exports and imports the fighters of a BEditor program folder.", "beditor-roster");
+  CLI::App app("Checks, rates, exports and imports the fighters of a BEditor program folder, and takes roster "
+               "updates into it.",
+               "beditor-roster");
   app.set_version_flag("--version", std::string("beditor-roster ") + BEDITOR_VERSION);
   app.require_subcommand(1);
   app.fallthrough();  // the global options may also follow the command
@@ -70,6 +74,26 @@ int RunRosterTool(const std::vector<std::string>& arguments, const ToolStreams& 
       ->required();
   importCommand->add_flag("--dry-run", importOptions.dryRun, "Show what would change, field by field; write nothing");
 
+  DiffOptions diffOptions;
+  std::string diffSeparator = ",";
+  CLI::App* diffCommand = app.add_subcommand(
+      "diff", "What another program folder's roster (a roster update) would change in this one: new fighters, "
+              "fighters only here, moved ones, and each field that differs (exit code 0: the same, 1: they differ)");
+  diffCommand->add_option("OTHER_FOLDER", diffOptions.otherFolder, "The other program folder")->required();
+  diffCommand->add_flag("--csv", diffOptions.csv, "A CSV table instead of lines");
+  diffCommand->add_option("--separator", diffSeparator, "CSV separator")->check(CLI::IsMember({",", ";"}));
+
+  MergeOptions mergeOptions;
+  CLI::App* mergeCommand = app.add_subcommand(
+      "merge", "Takes a roster update (another program folder) into this one: its fighters matched by place or "
+               "Sherdog ID, new ones created, moved ones moved, nothing deleted (exit code 1 on a conflict, a "
+               "refusal or a failed write)");
+  mergeCommand->add_option("UPDATE_FOLDER", mergeOptions.updateFolder, "The update's program folder")->required();
+  mergeCommand->add_option("--base", mergeOptions.baseFolder,
+                           "The earlier version of the same update, taken before: a field changed here since then "
+                           "keeps this folder's value, one changed on both sides is a conflict");
+  mergeCommand->add_flag("--dry-run", mergeOptions.dryRun, "Show what would change, field by field; write nothing");
+
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
   try {
     app.parse(reversed);
@@ -96,13 +120,19 @@ int RunRosterTool(const std::vector<std::string>& arguments, const ToolStreams& 
       exportOptions.separator = SeparatorFromOption(exportSeparator);
       return RunExport(context, exportOptions);
     }
+    if (diffCommand->parsed()) {
+      diffOptions.separator = SeparatorFromOption(diffSeparator);
+      return RunDiff(context, diffOptions);
+    }
+    if (mergeCommand->parsed()) return RunMerge(context, mergeOptions);
     return RunImport(context, importOptions);
   } catch (const UnreadableFolderError& error) {
     streams.err << "error: program folder: " << error.what() << '\n';
     return kExitUsage;
   } catch (const BEditorError& error) {
     streams.err << "error: " << error.what() << '\n';
-    return kExitProblems;
+    // For diff, 1 means the rosters differ: any failure is trouble.
+    return diffCommand->parsed() ? kExitUsage : kExitProblems;
   }
 }
 

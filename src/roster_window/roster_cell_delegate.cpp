@@ -1,7 +1,9 @@
 #include "roster_window/roster_cell_delegate.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QPainter>
+#include <QStyle>
 #include <algorithm>
 #include <utility>
 
@@ -10,6 +12,36 @@
 #include "roster_window/roster_table_model.h"
 
 namespace beditor {
+namespace {
+
+// Made once: a table asks for them for every painted cell.
+const QIcon& StandardIcon(QStyle::StandardPixmap which) {
+  static const QIcon question = QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion);
+  static const QIcon critical = QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical);
+  static const QIcon warning = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+  return which == QStyle::SP_MessageBoxQuestion ? question : which == QStyle::SP_MessageBoxCritical ? critical : warning;
+}
+
+}  // namespace
+
+QIcon RosterCellDelegate::ProblemIcon(const QModelIndex& index) {
+  if (index.data(RosterTableModel::kConflictRole).toBool()) return StandardIcon(QStyle::SP_MessageBoxQuestion);
+  const int problem = index.data(RosterTableModel::kProblemRole).toInt();
+  if (problem == 2 || (index.column() == RosterTableModel::kFileColumn &&
+                       index.data(RosterTableModel::kHeldRole).toBool()))
+    return StandardIcon(QStyle::SP_MessageBoxCritical);
+  if (problem == 1) return StandardIcon(QStyle::SP_MessageBoxWarning);
+  return {};
+}
+
+void RosterCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+  QStyledItemDelegate::initStyleOption(option, index);
+  const QIcon icon = ProblemIcon(index);
+  if (icon.isNull()) return;
+  option->icon = icon;
+  option->features |= QStyleOptionViewItem::HasDecoration;
+}
+
 void RosterCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
   const QVariant rating = index.data(RosterTableModel::kRatingRole);
   const int column = index.column() - RosterTableModel::kFirstRatingColumn;

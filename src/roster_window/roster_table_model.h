@@ -1,15 +1,13 @@
 #pragma once
 // The whole roster as a table: one row per fighter file, the columns of the roster's CSV in
-// its order (file, the fields, the six ratings), the cells as export writes them. Each row
-// keeps the file's bytes as the roster library loads them, and the cells are views into
-// them: a string is made only for a cell that is asked for. Edits follow the import's rules
-// and are written by the import's own plan and write step.
+// its order (file, the fields, the six ratings), the cells as export writes them. The rows,
+// their edits and their conflicts with the files on disk live in the roster library's
+// EditedRoster; this model shows them, puts edits on the undo stack and words what a save did
+// in the folder's language.
 #include <QAbstractTableModel>
 #include <QUndoStack>
-#include <array>
 #include <chrono>
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -17,10 +15,8 @@
 #include <vector>
 
 #include "core/fighter_layout.h"
-#include "roster_rules/choice_lists.h"
-#include "roster_rules/fighter_view.h"
+#include "roster_rules/edited_roster.h"
 #include "roster_rules/refusal.h"
-#include "roster_rules/roster_check.h"
 #include "roster_rules/roster_context.h"
 #include "roster_rules/roster_files.h"
 
@@ -36,6 +32,8 @@ class RosterTableModel : public QAbstractTableModel {
     kRatingRole,                   // a rating column's value, 0 to 100; nothing without ratings
     kEditedRole,                   // true for a cell edited since the last save
     kProblemRole,                  // 2 for an error of check's, 1 for a warning, 0 for none
+    kConflictRole,                 // true for an edit that meets another change of its field on disk
+    kHeldRole,                     // true on every cell of a row whose file can no longer be loaded
   };
 
   static constexpr int kFileColumn = 0;
@@ -58,9 +56,9 @@ class RosterTableModel : public QAbstractTableModel {
   void LoadAll();
   // Stops reading: the rows read so far stay.
   void CancelLoad();
-  bool Loading() const { return next_ < pending_.size(); }
-  std::size_t LoadedCount() const { return rows_.size(); }
-  std::size_t TotalCount() const { return pending_.size(); }
+  bool Loading() const { return roster_.Loading(); }
+  std::size_t LoadedCount() const { return roster_.Size(); }
+  std::size_t TotalCount() const { return roster_.TotalCount(); }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -79,37 +77,56 @@ class RosterTableModel : public QAbstractTableModel {
   bool RowContains(int row, const QString& text) const;
   // The row's category cell.
   QString CategoryText(int row) const;
-  const std::vector<std::string>& Categories() const { return lists_->Entries(record::ChoiceList::Weight); }
+  const std::vector<std::string>& Categories() const {
+    return roster_.Lists().Entries(record::ChoiceList::Weight);
+  }
 
-  const roster::FighterFile& File(int row) const { return rows_[static_cast<std::size_t>(row)].file; }
+  const roster::FighterFile& File(int row) const { return roster_.Row(static_cast<std::size_t>(row)).file; }
   // The editor would load the file.
   bool Loadable(int row) const;
   // The file is no longer where the row was read from (moved or deleted by another program):
   // the row cannot be edited or saved.
   bool Gone(int row) const;
-  int ErrorCount() const { return errors_; }
+  // The row's file can no longer be loaded from disk: its edits wait, unsaved, for it to be mended.
+  bool HeldByDisk(int row) const { return roster_.Row(static_cast<std::size_t>(row)).heldByDisk; }
+  int ErrorCount() const { return roster_.ErrorCount(); }
   // The category folders that could not be listed, and why.
-  const std::vector<roster::UnlistedFolder>& UnlistedFolders() const { return unlisted_; }
-  int WarningCount() const { return warnings_; }
+  const std::vector<roster::UnlistedFolder>& UnlistedFolders() const { return roster_.Unlisted(); }
+  int WarningCount() const { return roster_.WarningCount(); }
 
   QUndoStack& UndoStack() { return undo_; }
-  bool HasUnsavedEdits() const;
+  bool HasUnsavedEdits() const { return roster_.HasUnsavedEdits(); }
   // Sets a field's cell to the text (UTF-8), or back to the file's own with none. Used by
   // the undo stack's commands.
   void ApplyEdit(int row, std::size_t field, const std::optional<std::string>& text);
+
+  // A cell whose edit meets another change of its field on disk: settled by keeping the edit,
+  // which the next save writes, or by taking the file's value (on the undo stack, as any edit).
+  bool HasConflict(const QModelIndex& index) const;
+  void KeepMine(const QModelIndex& index);
+  void TakeTheirs(const QModelIndex& index);
+  // The columns of the row's conflicts, by their titles.
+  QStringList ConflictTitles(int row) const;
+  // The rows a return to the window reads again besides those opened in the editor: those
+  // that could not be loaded, or wait for their file, or hold a conflict.
+  std::vector<int> RowsToWatch() const;
+  // Discards the edits of every fighter whose file is gone, as one step of the undo stack;
+  // the number of fighters.
+  int DiscardGoneEdits();
 
   struct SaveResult {
     bool wroteAll = false;  // every edited fighter was written
     QString message;        // what was written, refused or left
     QString summary;        // the counts of a save that wrote: the status bar's line
   };
-  // Writes every edited fighter through the import's plan and write step. A file changed
-  // on disk since it was read is left as it is and named: its row is read again with its
-  // edits on top, for the next save. A file gone from disk is named, and its row shown gone.
+  // Writes every edited fighter through the import's plan and write step. A file changed on
+  // disk since it was read is not overwritten: its row takes the file's changes with the edits
+  // on top, for the next save, and a field changed in both is a conflict, named. A file gone
+  // from disk is named once, and its row shown gone.
   SaveResult Save();
 
-  // Reads the row's file again, unless it has unsaved edits; true when its bytes changed.
-  bool ReloadRow(int row);
+  // Reads the row's file again; a row with edits merges them with it. What it found.
+  roster::RowSync ReloadRow(int row);
 
  signals:
   void EditRefused(const QModelIndex& index, const roster::Refusal& refusal);
@@ -118,51 +135,20 @@ class RosterTableModel : public QAbstractTableModel {
   void ProblemsCounted();
 
  private:
-  struct Row {
-    roster::FighterFile file;
-    std::unique_ptr<roster::FighterView> view;  // as shown: edits included; none if unreadable
-    std::size_t diskHash = 0;                   // of the bytes as read
-    // Worked out when first asked for (a painted rating, a sort by one): opening the roster
-    // needs only those of the rows on screen.
-    mutable std::optional<std::array<int, 6>> ratings;
-    mutable bool rated = false;
-    std::vector<roster::Finding> findings;
-    std::string original;                       // the bytes as read, kept while edited
-    std::map<std::size_t, std::string> edits;   // by layout row: the cell as typed
-    bool gone = false;                          // the file is no longer on disk
-  };
-
   bool Edit(const QModelIndex& index, const QVariant& value, int role);
-  Row ReadRow(roster::FighterFile file);
-  // Marks the row's ratings as out of date: they are worked out again when next asked for.
-  void ForgetRatings(Row& row);
-  // The file's bytes as they are on disk now; none when it is gone or cannot be read.
-  std::optional<std::string> BytesOnDisk(const roster::FighterFile& file) const;
-  const std::optional<std::array<int, 6>>& RatingsOf(const Row& row) const;
-  void RecheckAll();
   // The findings of a cell: those on its field's line, or for the file column every one.
-  std::vector<const roster::Finding*> FindingsOf(const Row& row, int column) const;
-  // The row's view: the file as read with the edits' lines in it.
-  void ShowEdits(Row& row);
-  // Takes the file's bytes as they are on disk now, with the row's edits on top.
-  void Rebase(Row& row, std::string bytesOnDisk);
-  void MarkGone(int row);
+  std::vector<const roster::Finding*> FindingsOf(const roster::RosterRow& row, int column) const;
+  QString ToolTip(int row, int column) const;
+  void RowChanged(int row);
+  void AllChanged();
   roster::RosterContext Context(std::ostream& out, std::ostream& err) const;
 
   std::filesystem::path folder_;
   record::Game game_;
-  std::ostringstream quiet_;  // where the check's context sends nothing
+  std::ostringstream quiet_;  // where the roster's context sends nothing
   std::unique_ptr<roster::RosterContext> context_;
-  std::unique_ptr<roster::ChoiceLists> lists_;
+  roster::EditedRoster roster_;
   QStringList titles_;
-  std::unique_ptr<roster::FighterReader> reader_;
-  std::unique_ptr<roster::RosterCheck> check_;
-  std::vector<roster::FighterFile> pending_;
-  std::vector<roster::UnlistedFolder> unlisted_;  // folders the listing could not read
-  std::size_t next_ = 0;
-  std::vector<Row> rows_;
-  int errors_ = 0;
-  int warnings_ = 0;
   QUndoStack undo_;
 };
 

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QProgressBar>
@@ -49,7 +50,8 @@ QString EditorProgramName() {
 }  // namespace
 
 RosterWindow::RosterWindow(std::filesystem::path folder, record::Game game, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), folder_(std::move(folder)), dialogs_(dialogs) {
+    // Absolute from the start: the editor it opens runs in that folder, not in the working one.
+    : QMainWindow(parent), folder_(std::filesystem::absolute(folder)), dialogs_(dialogs) {
   setObjectName(QStringLiteral("RosterWindow"));
   setWindowTitle(QStringLiteral("%1 %2 - %3 (%4)[*]")
                      .arg(kTitle, QStringLiteral(BEDITOR_VERSION), ToQString(folder_),
@@ -96,6 +98,8 @@ RosterWindow::RosterWindow(std::filesystem::path folder, record::Game game, Dial
   table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   table_->setSortingEnabled(true);
   table_->installEventFilter(this);
+  table_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(table_, &QWidget::customContextMenuRequested, this, &RosterWindow::ShowTableMenu);
   layout->addWidget(table_);
   setCentralWidget(central);
   setTabOrder(filterBox_, categoryBox_);
@@ -135,6 +139,8 @@ RosterWindow::RosterWindow(std::filesystem::path folder, record::Game game, Dial
   connect(&model_->UndoStack(), &QUndoStack::indexChanged, this,
           [this] { setWindowModified(model_->HasUnsavedEdits()); });
   connect(table_, &QAbstractItemView::doubleClicked, this, &RosterWindow::OnDoubleClick);
+  connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { UpdateConflictActions(); });
+  connect(model_, &QAbstractItemModel::dataChanged, this, [this] { UpdateConflictActions(); });
 
   launcher_ = [](const QString& program, const QStringList& arguments, const QString& folder) {
     return QProcess::startDetached(program, arguments, folder);
@@ -156,9 +162,11 @@ RosterWindow::RosterWindow(std::filesystem::path folder, record::Game game, Dial
 }
 
 RosterWindow::~RosterWindow() {
-  // The model, a child, goes after this part of the window: its undo stack must not report
-  // to a window already half gone.
+  // The model, a child, goes after this part of the window: neither it nor its undo stack may
+  // report to a window already half gone (a cell editor still open with a refused value
+  // commits it again as the window hides).
   model_->UndoStack().disconnect(this);
+  model_->disconnect(this);
 }
 
 void RosterWindow::BuildMenus() {
@@ -189,6 +197,21 @@ void RosterWindow::BuildMenus() {
     filterBox_->selectAll();
   });
   find->setShortcut(QKeySequence::Find);
+  edit->addSeparator();
+  // A cell changed here and in its file: the player chooses which value stays.
+  keepMine_ = edit->addAction(tr("&Keep mine"), this, [this] {
+    model_->KeepMine(CurrentCell());
+    statusBar()->showMessage(tr("Your value is kept: the next save writes it"), 5000);
+  });
+  keepMine_->setObjectName(QStringLiteral("keepMineAction"));
+  takeTheirs_ = edit->addAction(tr("&Take the file's"), this, [this] { model_->TakeTheirs(CurrentCell()); });
+  takeTheirs_->setObjectName(QStringLiteral("takeTheirsAction"));
+  discardGone_ = edit->addAction(tr("&Discard edits of gone fighters"), this, [this] {
+    const int fighters = model_->DiscardGoneEdits();
+    statusBar()->showMessage(tr("The edits of %n fighter(s) gone from disk are discarded", nullptr, fighters), 5000);
+  });
+  discardGone_->setObjectName(QStringLiteral("discardGoneAction"));
+  UpdateConflictActions();
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->addAction(tr("&About"), this, [this] {
@@ -285,7 +308,7 @@ void RosterWindow::ShowRefusal(const QModelIndex& sourceIndex, const QString& me
 bool RosterWindow::Save() {
   bool wroteAll = false;
   RunGuarded(dialogs_, [this, &wroteAll] {
-    CommitOpenEditor();
+    if (!CommitOpenEditor()) return;
     const RosterTableModel::SaveResult result = model_->Save();
     wroteAll = result.wroteAll;
     setWindowModified(model_->HasUnsavedEdits());
@@ -297,7 +320,7 @@ bool RosterWindow::Save() {
   return wroteAll;
 }
 
-void RosterWindow::CommitOpenEditor() {
+bool RosterWindow::CommitOpenEditor() {
   // A cell's editor is a child of the table's viewport: the one with the focus, or the one
   // shown while the focus is elsewhere (a menu's, say).
   QWidget* editor = QApplication::focusWidget();
@@ -307,14 +330,44 @@ void RosterWindow::CommitOpenEditor() {
     for (QWidget* child : table_->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
       if (child->isVisible()) editor = child;
   }
-  if (!editor) return;
+  if (!editor) return true;
+  bool refused = false;
+  const auto refusal = connect(model_, &RosterTableModel::EditRefused, this, [&refused] { refused = true; });
+  const auto failure = connect(model_, &RosterTableModel::EditFailed, this, [&refused] { refused = true; });
   emit table_->itemDelegate()->commitData(editor);
+  disconnect(refusal);
+  disconnect(failure);
+  if (refused) {
+    // Left open with the value, which the refusal beside it explains.
+    editor->setFocus(Qt::OtherFocusReason);
+    return false;
+  }
   emit table_->itemDelegate()->closeEditor(editor, QAbstractItemDelegate::NoHint);
+  return true;
 }
 
 int RosterWindow::CurrentRow() const {
   const QModelIndex current = table_->currentIndex();
   return current.isValid() ? filter_->mapToSource(current).row() : -1;
+}
+
+QModelIndex RosterWindow::CurrentCell() const { return filter_->mapToSource(table_->currentIndex()); }
+
+void RosterWindow::UpdateConflictActions() {
+  if (!keepMine_) return;
+  const bool conflict = model_->HasConflict(CurrentCell());
+  keepMine_->setEnabled(conflict);
+  takeTheirs_->setEnabled(conflict);
+}
+
+void RosterWindow::ShowTableMenu(const QPoint& position) {
+  const QModelIndex cell = table_->indexAt(position);
+  if (!cell.isValid()) return;
+  table_->setCurrentIndex(cell);
+  QMenu menu(this);
+  menu.addAction(keepMine_);
+  menu.addAction(takeTheirs_);
+  menu.exec(table_->viewport()->mapToGlobal(position));
 }
 
 void RosterWindow::OpenInEditor(int row) {
@@ -367,18 +420,35 @@ bool RosterWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void RosterWindow::changeEvent(QEvent* event) {
   // Back from the editor: the fighters opened there may have been saved.
-  if (event->type() == QEvent::ActivationChange && isActiveWindow() && !Loading()) {
-    RunGuarded(dialogs_, [this] {
-      for (const int row : opened_)
-        if (row < model_->rowCount()) model_->ReloadRow(row);
-    });
-  }
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && !Loading())
+    RunGuarded(dialogs_, [this] { ReadWatchedRowsAgain(); });
   QMainWindow::changeEvent(event);
 }
 
+void RosterWindow::ReadWatchedRowsAgain() {
+  std::set<int> rows = opened_;
+  for (const int row : model_->RowsToWatch()) rows.insert(row);
+  QStringList conflicts;
+  for (const int row : rows) {
+    if (row >= model_->rowCount()) continue;
+    const bool hadConflicts = !model_->ConflictTitles(row).isEmpty();
+    if (model_->ReloadRow(row) == roster::RowSync::Merged && !hadConflicts) {
+      if (const QStringList titles = model_->ConflictTitles(row); !titles.isEmpty())
+        conflicts << QString::fromStdString(model_->File(row).Display()) + QStringLiteral(": ") + titles.join(QStringLiteral(", "));
+    }
+  }
+  setWindowModified(model_->HasUnsavedEdits());
+  if (!conflicts.isEmpty())
+    statusBar()->showMessage(tr("Changed here and in the file, keep yours or take the file's: %1")
+                                 .arg(conflicts.join(QStringLiteral("; "))));
+}
+
 void RosterWindow::closeEvent(QCloseEvent* event) {
-  // The value being typed counts, on close as on save.
-  CommitOpenEditor();
+  // The value being typed counts, on close as on save; a refused one keeps the window open.
+  if (!CommitOpenEditor()) {
+    event->ignore();
+    return;
+  }
   if (model_->HasUnsavedEdits()) {
     switch (unsavedQuestion_()) {
       case QMessageBox::Save:

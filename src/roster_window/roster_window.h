@@ -10,6 +10,7 @@
 
 #include "core/fighter_layout.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -39,7 +40,8 @@ class RosterWindow : public QMainWindow {
   void StartLoading();
   bool Loading() const;
 
-  // Writes the edits; true when every edited fighter was written.
+  // Writes the edits; true when every edited fighter was written. A value being typed that
+  // is refused stops it: nothing is written, and the cell stays open with the value.
   bool Save();
   // Opens the fighter of the model's row in the editor of the roster's program folder; says so
   // and starts nothing when that folder has none.
@@ -73,9 +75,16 @@ class RosterWindow : public QMainWindow {
   void ShowCounts();
   void ShowRefusal(const QModelIndex& index, const QString& message);
   void OnDoubleClick(const QModelIndex& index);
-  // Ends the cell edit under way, its value taken as if Enter was pressed.
-  void CommitOpenEditor();
+  // Ends the cell edit under way, its value taken as if Enter was pressed; false, with the
+  // editor left open, when the value is refused.
+  bool CommitOpenEditor();
   int CurrentRow() const;
+  // The model's cell of the table's current one.
+  QModelIndex CurrentCell() const;
+  void ShowTableMenu(const QPoint& position);
+  void UpdateConflictActions();
+  // Reads the rows opened in the editor again, and those waiting on their files.
+  void ReadWatchedRowsAgain();
 
   std::filesystem::path folder_;
   Dialogs& dialogs_;
@@ -88,6 +97,9 @@ class RosterWindow : public QMainWindow {
   QLabel* problems_;
   QProgressBar* progress_;
   QShortcut* cancelLoad_;
+  QAction* keepMine_ = nullptr;
+  QAction* takeTheirs_ = nullptr;
+  QAction* discardGone_ = nullptr;
   Launcher launcher_;
   UnsavedQuestion unsavedQuestion_;
   std::set<int> opened_;  // rows opened in the editor: read again when the window is back

@@ -9,10 +9,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStatusBar>
+#include <QAction>
 #include <QTableView>
 #include <QTest>
 
+#include "qt_adapters/path_text.h"
 #include "roster_model_fixture.h"
+#include "roster_window/roster_cell_delegate.h"
 #include "roster_window/roster_filter_model.h"
 #include "roster_window/roster_window.h"
 #include "support/fake_dialogs.h"
@@ -184,6 +188,35 @@ TEST_F(RosterWindowTest, WithoutAnEditorInItsProgramFolderNothingIsStartedAndThe
       << dialogs_.Texts().join('\n').toStdString();
 }
 
+// A folder named relative to the working folder (`--folder BEditor`) still opens its own
+// editor, which starts in that folder.
+TEST(RosterWindowFolder, ARelativeFolderOpensItsOwnEditor) {
+  const TempFolder parent;
+  std::filesystem::copy(CopyOfFixture().Path(), parent / "BEditor", std::filesystem::copy_options::recursive);
+  const auto editor = parent / "BEditor" / EditorIn(parent).filename();
+  WriteBytes(editor, "");
+  const auto working = std::filesystem::current_path();
+  std::filesystem::current_path(parent.Path());
+  FakeDialogs dialogs;
+  QString launched;
+  {
+    RosterWindow window("BEditor", record::Game::TAV, dialogs);
+    window.SetLauncher([&](const QString& program, const QStringList&, const QString&) {
+      launched = program;
+      return true;
+    });
+    window.StartLoading();
+    QTRY_VERIFY(!window.Loading());
+    std::filesystem::current_path(working);
+    window.OpenInEditor(RowOf(window.Model(), "FW/Ana Ribeiro.txt"));
+  }
+  std::filesystem::current_path(working);
+  EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();
+  ASSERT_FALSE(launched.isEmpty());
+  EXPECT_TRUE(ToPath(launched).is_absolute()) << launched.toStdString();
+  EXPECT_TRUE(std::filesystem::equivalent(ToPath(launched), editor)) << launched.toStdString();
+}
+
 // A value still being typed when the window closes is an edit like any other: it is asked
 // about, and saved on Save.
 TEST_F(RosterWindowTest, ClosingCommitsTheValueBeingTypedAndAsksAboutIt) {
@@ -221,6 +254,72 @@ TEST_F(RosterWindowTest, ClosingWithUnsavedEditsAsksToSaveDiscardOrCancel) {
   answer = QMessageBox::Discard;
   EXPECT_TRUE(window_->close());
   EXPECT_EQ(ReadBytes(folder_ / "Fighters/FW/Ana Ribeiro.txt").substr(0, 4), "18\r\n");
+}
+
+// A refused value in the cell being typed is not silently dropped: Save and closing stop at
+// it, the cell stays open with the value, and nothing claims all went well.
+TEST_F(RosterWindowTest, ARefusedValueBeingTypedStopsTheSaveAndKeepsTheWindowOpen) {
+  auto& model = window_->Model();
+  ASSERT_TRUE(model.setData(CellOf(model, "SHW/Big Tom.txt", "punches"), "16"));
+  const std::string bigTom = ReadBytes(folder_ / "Fighters/SHW/Big Tom.txt");
+  ASSERT_NE(StartTyping(window_->Table(), Shown("FW/Ana Ribeiro.txt", "punches"), "25"), nullptr);
+  int asked = 0;
+  window_->SetUnsavedQuestion([&] {
+    ++asked;
+    return QMessageBox::Discard;
+  });
+  EXPECT_FALSE(window_->Save());
+  EXPECT_EQ(ReadBytes(folder_ / "Fighters/SHW/Big Tom.txt"), bigTom) << "nothing is written";
+  EXPECT_FALSE(window_->statusBar()->currentMessage().startsWith("Saved")) << window_->statusBar()->currentMessage().toStdString();
+  EXPECT_TRUE(window_->LastRefusal().contains("25")) << window_->LastRefusal().toStdString();
+  EXPECT_FALSE(window_->close());
+  EXPECT_EQ(asked, 0);
+  EXPECT_TRUE(window_->isVisible());
+  EXPECT_TRUE(window_->isWindowModified());
+}
+
+// The same field changed in the window and in the file: the save names the column, marks the
+// cell and writes neither value until the player chooses.
+TEST_F(RosterWindowTest, AConflictIsNamedMarkedAndSettledByThePlayer) {
+  auto& model = window_->Model();
+  const auto path = folder_ / "Fighters/FW/Ana Ribeiro.txt";
+  struct Choice {
+    const char* action;
+    const char *filesPunches, *before, *nationality;  // what the editor saves meanwhile
+    const char* written;                              // the punches the next save writes
+  };
+  for (const Choice& choice : {Choice{"takeTheirsAction", "19", "Brasil", "Chile", "19"},
+                               Choice{"keepMineAction", "18", "Chile", "Peru", "16"}}) {
+    SCOPED_TRACE(choice.action);
+    TypeInto(Shown("FW/Ana Ribeiro.txt", "punches"), "16");
+    std::string theirs = ReadBytes(path);
+    theirs.replace(0, theirs.find("\r\n"), choice.filesPunches);
+    theirs.replace(theirs.find(choice.before), std::string(choice.before).size(), choice.nationality);
+    WriteBytes(path, theirs);
+    dialogs_.Clear();
+    EXPECT_FALSE(window_->Save());
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    const QString punches = model.ColumnTitle(ColumnNamed("punches"));
+    EXPECT_TRUE(dialogs_.messages[0].text.contains(punches)) << dialogs_.messages[0].text.toStdString();
+    const QModelIndex cell = CellOf(model, "FW/Ana Ribeiro.txt", "punches");
+    EXPECT_TRUE(cell.data(RosterTableModel::kConflictRole).toBool());
+    EXPECT_FALSE(RosterCellDelegate::ProblemIcon(cell).isNull());
+    EXPECT_TRUE(cell.data(Qt::ToolTipRole).toString().contains(choice.filesPunches));
+    EXPECT_EQ(model.data(CellOf(model, "FW/Ana Ribeiro.txt", "nationality")).toString(), choice.nationality);
+    EXPECT_FALSE(window_->Save());
+    EXPECT_EQ(ReadBytes(path), theirs);
+
+    window_->Table().setCurrentIndex(Shown("FW/Ana Ribeiro.txt", "punches"));
+    auto* action = window_->findChild<QAction*>(choice.action);
+    ASSERT_NE(action, nullptr);
+    ASSERT_TRUE(action->isEnabled());
+    action->trigger();
+    EXPECT_FALSE(cell.data(RosterTableModel::kConflictRole).toBool());
+    EXPECT_TRUE(window_->Save());
+    EXPECT_EQ(ReadBytes(path).substr(0, 4), std::string(choice.written) + "\r\n");
+    EXPECT_NE(ReadBytes(path).find(choice.nationality), std::string::npos);
+    EXPECT_FALSE(window_->isWindowModified());
+  }
 }
 
 TEST(RosterWindowLoad, EscapeStopsALoadAndKeepsTheRowsRead) {

@@ -1,0 +1,201 @@
+// Roster updates: another program folder's roster compared with the player's (`diff`) and
+// taken into it (`merge`), its fighters matched by place or by identifier, with or without the
+// earlier version of the update as the base of a three-way merge.
+#include <gtest/gtest.h>
+
+#include "core/csv.h"
+#include "roster_rules/fighter_matching.h"
+#include "roster_run.h"
+
+namespace beditor::roster::test {
+namespace {
+
+namespace fs = std::filesystem;
+using beditor::test::ReadBytes;
+using beditor::test::WriteBytes;
+
+// The bytes with line `line` (from 1) replaced, line ends kept.
+std::string WithLine(std::string bytes, int line, const std::string& text) {
+  std::size_t start = 0;
+  for (int i = 1; i < line; ++i) start = bytes.find("\r\n", start) + 2;
+  return bytes.replace(start, bytes.find("\r\n", start) - start, text);
+}
+
+void EditLine(const fs::path& file, int line, const std::string& text) {
+  WriteBytes(file, WithLine(ReadBytes(file), line, text));
+}
+
+constexpr int kPunches = 1, kKicks = 2, kFullName = 18, kCategory = 21, kNationality = 25, kSherdogId = 27;
+
+// The roster maker's update of the sample roster: Ana's punches changed, Sergio moved from MW
+// to WW, Big Tom's file renamed, a new fighter, Twin One moved (but the twins share an
+// identifier), Ignacio dropped, a new team.
+void MakeUpdate(const fs::path& update) {
+  const fs::path fighters = update / "Fighters";
+  EditLine(fighters / "FW/Ana Ribeiro.txt", kPunches, "16");
+  fs::rename(fighters / "MW/Sergio Ortega.txt", fighters / "WW/Sergio Ortega.txt");
+  EditLine(fighters / "WW/Sergio Ortega.txt", kCategory, "1");
+  fs::rename(fighters / "SHW/Big Tom.txt", fighters / "SHW/Tom Big.txt");
+  fs::rename(fighters / "LW/Ignacio Brevanza.txt", fighters / "LW/New Guy.txt");
+  EditLine(fighters / "LW/New Guy.txt", kFullName, "New Guy");
+  EditLine(fighters / "LW/New Guy.txt", kSherdogId, "3003");
+  fs::rename(fighters / "LHW/Twin One.txt", fighters / "HW/Twin One.txt");
+  WriteBytes(update / "Team/Blue Corner.txt", "1\r\n2\r\n3\r\n");
+}
+
+TEST(FighterMatching, ByPlaceThenByAnIdentifierHeldByOneFighterOnEachSide) {
+  const auto fighter = [](const std::string& cell, const std::string& id) {
+    SnapshotFighter f;
+    f.file = FileFromCell(cell);
+    for (int line = 1; line <= 35; ++line) f.bytes += (line == kSherdogId ? id : std::string("1")) + "\r\n";
+    return f;
+  };
+  struct Case {
+    const char* name;
+    std::vector<SnapshotFighter> mine, theirs;
+    std::vector<std::pair<int, int>> pairs;  // (mine, theirs), -1 for none
+  };
+  const std::vector<Case> cases = {
+      {"same place", {fighter("LW/A.txt", "5")}, {fighter("LW/A.txt", "6")}, {{0, 0}}},
+      {"moved", {fighter("LW/A.txt", "5")}, {fighter("WW/A.txt", "5")}, {{0, 0}}},
+      {"renamed", {fighter("LW/A.txt", "5")}, {fighter("LW/B.txt", "5")}, {{0, 0}}},
+      {"a place wins over an identifier",
+       {fighter("LW/A.txt", "5"), fighter("LW/B.txt", "6")},
+       {fighter("LW/A.txt", "6")},
+       {{0, 0}, {1, -1}}},
+      {"an identifier two fighters claim", {fighter("LW/A.txt", "5"), fighter("HW/B.txt", "5")},
+       {fighter("WW/A.txt", "5")}, {{-1, 0}, {0, -1}, {1, -1}}},
+      {"the identifier 0", {fighter("LW/A.txt", "0")}, {fighter("WW/A.txt", "0")}, {{-1, 0}, {0, -1}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RosterSnapshot mine, theirs;
+    mine.fighters = c.mine;
+    theirs.fighters = c.theirs;
+    std::vector<std::pair<int, int>> pairs;
+    for (const FighterPair& pair : MatchFighters(mine, theirs))
+      pairs.emplace_back(pair.mine ? static_cast<int>(*pair.mine) : -1, pair.theirs ? static_cast<int>(*pair.theirs) : -1);
+    EXPECT_EQ(pairs, c.pairs);
+  }
+}
+
+TEST(RosterDiff, ListsNewOwnMovedAndChangedFightersAndTeamFiles) {
+  const auto mine = CopyOfFixture();
+  const auto update = CopyOfFixture();
+  const RunResult same = RunTool(mine.Path(), {"diff", update.Path().string()});
+  EXPECT_EQ(same.code, 0) << same.err;
+  MakeUpdate(update.Path());
+
+  const RunResult result = RunTool(mine.Path(), {"diff", update.Path().string()});
+  EXPECT_EQ(result.code, 1) << result.err;
+  EXPECT_EQ(result.out,
+            "Fighters/FW/Ana Ribeiro.txt: punches: \"12\" -> \"16\"\n"
+            "new: Fighters/LW/New Guy.txt\n"
+            "moved: Fighters/MW/Sergio Ortega.txt -> Fighters/WW/Sergio Ortega.txt\n"
+            "Fighters/MW/Sergio Ortega.txt: category: \"Middleweight: Max 185 lb / 84 kg\" -> "
+            "\"Welterweight: Max 170 lb / 77 kg\"\n"
+            "new: Fighters/HW/Twin One.txt\n"
+            "moved: Fighters/SHW/Big Tom.txt -> Fighters/SHW/Tom Big.txt\n"
+            "only here: Fighters/LW/Ignacio Brevanza.txt\n"
+            "only here: Fighters/LHW/Twin One.txt\n"
+            "new team file: Team/Blue Corner.txt\n"
+            "7 fighters differ: 2 new, 2 only here, 2 moved, 2 changed; team files: 1 new, 0 only here\n");
+
+  const RunResult csv = RunTool(mine.Path(), {"diff", update.Path().string(), "--csv"});
+  EXPECT_EQ(csv.code, 1);
+  EXPECT_EQ(csv.out.substr(0, csv.out.find('\n')), std::string(kUtf8ByteOrderMark) + "change,file,update_file,column,here,update\r");
+  EXPECT_NE(csv.out.find("changed,Fighters/FW/Ana Ribeiro.txt,Fighters/FW/Ana Ribeiro.txt,punches,12,16\r\n"),
+            std::string::npos)
+      << csv.out;
+}
+
+TEST(RosterDiff, AFolderThatIsNoProgramFolderOrTheRostersOwnIsTrouble) {
+  const auto mine = CopyOfFixture();
+  const beditor::test::TempFolder empty;
+  for (const fs::path& other : {empty.Path(), mine.Path(), empty.Path() / "missing"}) {
+    for (const char* command : {"diff", "merge"}) {
+      const RunResult result = RunTool(mine.Path(), {command, other.string()});
+      EXPECT_EQ(result.code, 2) << command << " " << other;
+      EXPECT_NE(result.err.find("error: "), std::string::npos) << result.err;
+    }
+  }
+}
+
+// Without a base the update's values are taken; moved fighters are moved, not copied; the
+// player's own fighters stay; a second run finds nothing to do.
+TEST(RosterMerge, TakesTheUpdateMovingFightersOnceAndKeepingThePlayersOwn) {
+  const auto mine = CopyOfFixture();
+  const auto update = CopyOfFixture();
+  MakeUpdate(update.Path());
+  auto expected = FolderBytes(update.Path());
+  const auto before = FolderBytes(mine.Path());
+  for (const char* own : {"Fighters/LW/Ignacio Brevanza.txt", "Fighters/LHW/Twin One.txt"})
+    expected[own] = before.at(own);
+  // Sergio's team gets its file as a save in the editor gives it one.
+  expected["Team/Ghost Gym.txt"] = "0\r\n0\r\n0\r\n";
+
+  const RunResult dryRun = RunTool(mine.Path(), {"merge", update.Path().string(), "--dry-run"});
+  EXPECT_EQ(dryRun.code, 0) << dryRun.err;
+  EXPECT_EQ(FolderBytes(mine.Path()), before);
+  EXPECT_NE(dryRun.out.find("Fighters/MW/Sergio Ortega.txt: would move to Fighters/WW/Sergio Ortega.txt\n"),
+            std::string::npos)
+      << dryRun.out;
+  EXPECT_NE(dryRun.out.find("Team/Blue Corner.txt: would be copied from the update\n"), std::string::npos);
+
+  const RunResult result = RunTool(mine.Path(), {"merge", update.Path().string()});
+  EXPECT_EQ(result.code, 0) << result.err;
+  EXPECT_NE(result.out.find("1 changed, 2 moved, 2 created, 7 unchanged; 2 team files created\n"), std::string::npos)
+      << result.out;
+  EXPECT_EQ(FolderBytes(mine.Path()), expected);
+
+  const RunResult again = RunTool(mine.Path(), {"merge", update.Path().string()});
+  EXPECT_EQ(again.code, 0) << again.err;
+  EXPECT_NE(again.out.find("0 changed, 0 moved, 0 created, 12 unchanged\n"), std::string::npos) << again.out;
+  EXPECT_EQ(FolderBytes(mine.Path()), expected);
+}
+
+// With the update the player took before as the base: the player's changes since stay, the
+// update's are taken, a field both changed is a conflict that keeps the player's value.
+TEST(RosterMerge, WithABaseEachFieldIsMergedThreeWaysAndAConflictKeepsThePlayers) {
+  const auto base = CopyOfFixture();
+  const auto mine = CopyOfFixture();
+  const auto update = CopyOfFixture();
+  const fs::path ana = "Fighters/FW/Ana Ribeiro.txt";
+  EditLine(mine / ana.string(), kKicks, "10");
+  EditLine(mine / ana.string(), kPunches, "13");
+  fs::rename(mine / "Fighters/SHW/Big Tom.txt", mine / "Fighters/SHW/Thomas.txt");
+  EditLine(update / ana.string(), kPunches, "16");
+  EditLine(update / ana.string(), kNationality, "Portugal");
+  EditLine(update / "Fighters/SHW/Big Tom.txt", kPunches, "18");
+
+  const RunResult result =
+      RunTool(mine.Path(), {"merge", update.Path().string(), "--base", base.Path().string()});
+  EXPECT_EQ(result.code, 1) << "a conflict is for a script to see";
+  EXPECT_NE(result.out.find("conflict: Fighters/FW/Ana Ribeiro.txt: punches: base \"12\", here \"13\", update "
+                            "\"16\": yours kept\n"),
+            std::string::npos)
+      << result.out;
+  std::string expected = ReadBytes(base / ana.string());
+  for (const auto& [line, text] : {std::pair{kKicks, "10"}, {kPunches, "13"}, {kNationality, "Portugal"}})
+    expected = WithLine(expected, line, text);
+  EXPECT_EQ(ReadBytes(mine / ana.string()), expected);
+  // The player's rename stays; the update's change to the fighter reaches it there.
+  EXPECT_FALSE(fs::exists(mine / "Fighters/SHW/Big Tom.txt"));
+  EXPECT_EQ(ReadBytes(mine / "Fighters/SHW/Thomas.txt"), ReadBytes(update / "Fighters/SHW/Big Tom.txt"));
+}
+
+// Planned whole first: one fighter the merge cannot read refuses it all.
+TEST(RosterMerge, AnUnreadableFighterRefusesTheWholeMerge) {
+  const auto mine = CopyOfFixture();
+  const auto update = CopyOfFixture();
+  MakeUpdate(update.Path());
+  fs::create_directory(update / "Fighters/LW/Not A File.txt");
+  const auto before = FolderBytes(mine.Path());
+  const RunResult result = RunTool(mine.Path(), {"merge", update.Path().string()});
+  EXPECT_EQ(result.code, 1);
+  EXPECT_NE(result.err.find("merge refused (1 problem): nothing was written"), std::string::npos) << result.err;
+  EXPECT_EQ(FolderBytes(mine.Path()), before);
+}
+
+}  // namespace
+}  // namespace beditor::roster::test
