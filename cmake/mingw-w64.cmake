@@ -27,4 +27,11 @@ if(BEDITOR_WINDOWS_PREFIX)
   set(QT_HOST_PATH "/usr" CACHE PATH "The build machine's Qt, whose tools the cross build runs")
   set(QT_HOST_PATH_CMAKE_DIR "/usr/lib/x86_64-linux-gnu/cmake" CACHE PATH "")
 endif()
-list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES BEDITOR_WINDOWS_PREFIX)
+# The roster's workbook libraries (zlib, minizip, expat, libxlsxwriter), static, built by
+# scripts/build_windows_libraries.sh into a prefix of their own.
+set(BEDITOR_WINDOWS_LIBRARIES "" CACHE PATH "Static workbook libraries for Windows (scripts/build_windows_libraries.sh)")
+if(BEDITOR_WINDOWS_LIBRARIES)
+  list(APPEND CMAKE_FIND_ROOT_PATH "${BEDITOR_WINDOWS_LIBRARIES}")
+  list(APPEND CMAKE_PREFIX_PATH "${BEDITOR_WINDOWS_LIBRARIES}")
+endif()
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES BEDITOR_WINDOWS_PREFIX BEDITOR_WINDOWS_LIBRARIES)

@@ -11,6 +11,11 @@ packages=(
   qt6-translations-l10n qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
+  # The roster's workbooks (.xlsx): libxlsxwriter writes them, minizip and expat read them.
+  libxlsxwriter-dev libminizip-dev libexpat1-dev zlib1g-dev
+  # The workbook tests' spreadsheet programs that are not ours: LibreOffice Calc without its
+  # windows (about 80 MB to fetch, a minute to install) and openpyxl.
+  libreoffice-calc-nogui python3-openpyxl
   fonts-wine
   xvfb xauth x11-utils xdotool imagemagick libx11-dev
   # The real-display test reads the program's dialogs over a private D-Bus (dbus-daemon);
@@ -20,11 +25,6 @@ packages=(
   # static Qt of that build (dpkg-source, ninja), and NSIS for its installer.
   g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev ninja-build nsis
 )
-# LibreOffice Calc, for the roster CSV's round trip through a spreadsheet (a test built with
-# -DBEDITOR_SPREADSHEET_TEST=ON); large, so only on request.
-if [ "${BEDITOR_SPREADSHEET_TOOLS:-0}" = 1 ]; then
-  packages+=(libreoffice-calc-nogui)
-fi
 # Extra tools for the fuzzing and sanitizer runs.
 if [ "${BEDITOR_FUZZ_TOOLS:-0}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)

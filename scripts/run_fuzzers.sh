@@ -18,7 +18,7 @@ fi
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${BEDITOR_FUZZ_BUILD:-$root/build-fuzz}
 jobs=${BEDITOR_FUZZ_JOBS:-1}
-targets=(line_list number_text argument_splitter load_fighter jpeg_picture csv)
+targets=(line_list number_text argument_splitter load_fighter jpeg_picture csv workbook)
 
 BEDITOR_FUZZ_TOOLS=1 bash "$root/scripts/install_dependencies.sh"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" \

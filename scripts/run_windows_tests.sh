@@ -20,9 +20,12 @@ fi
 # The static Qt and libjpeg for Windows: built once per machine (about half an hour),
 # then taken from the cache.
 prefix=$("$root/scripts/build_windows_qt.sh" | tail -1)
+# The workbook libraries (zlib, minizip, expat, libxlsxwriter): a minute, then cached too.
+libraries=$("$root/scripts/build_windows_libraries.sh" | tail -1)
 
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DBEDITOR_WINDOWS_PREFIX="$prefix" -DBEDITOR_BENCHMARKS=OFF >/dev/null
+  -DCMAKE_BUILD_TYPE=Release -DBEDITOR_WINDOWS_PREFIX="$prefix" -DBEDITOR_WINDOWS_LIBRARIES="$libraries" \
+  -DBEDITOR_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" --parallel "$jobs"
 # The zip and the installer, from the program folder as built (before any test runs in it).
 (cd "$build" && cpack >/dev/null)

@@ -1,7 +1,8 @@
 // The roster tool on a generated roster of 10,000 fighters: `check` against one pass that
 // opens, reads and closes every fighter file, `export` against such a pass and the atomic
 // replace of a file of its CSV's size, `import` of 100 edited rows against two such passes and
-// the atomic replace of those 100 files, and the peak memory of `export`.
+// the atomic replace of those 100 files, the peak memory of `export`; and the workbook
+// (.xlsx) export and import against the CSV's, side by side.
 // Usage: roster_benchmarks [Google Benchmark options]
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,6 +21,7 @@
 #include "generated_roster.h"
 #include "read_pass.h"
 #include "roster_tool/command_line.h"
+#include "roster_workbook/workbook_writer.h"
 
 namespace beditor::bench {
 namespace {
@@ -28,6 +30,7 @@ constexpr int kFighters = 10'000;
 constexpr int kEditedRows = 100;
 constexpr double kMaxCheckExportRatio = 1.5;
 constexpr double kMaxExportPeakMegabytes = 64;
+constexpr double kMaxWorkbookCsvRatio = 2.0;
 
 struct ToolRun {
   int code;
@@ -71,6 +74,29 @@ const std::array<std::filesystem::path, 2>& EditedCsvFiles() {
   }();
   return files;
 }
+
+// The edited CSV files as workbooks, the same rows and cells.
+const std::array<std::filesystem::path, 2>& EditedWorkbooks() {
+  static const std::array<std::filesystem::path, 2> files = [] {
+    std::array<std::filesystem::path, 2> paths;
+    for (std::size_t which = 0; which < 2; ++which) {
+      const auto records = ReadCsvFile(ReadWholeFile(EditedCsvFiles()[which]), "edited").records;
+      roster::RosterWorkbookWriter workbook;
+      for (std::size_t row = 1; row < records.size(); ++row) {
+        for (const std::string& cell : records[row].cells) workbook.Cell(cell);
+        workbook.EndRow();
+      }
+      paths[which] = Roster(kFighters).folder.parent_path() / ("edited-" + std::to_string(which) + ".xlsx");
+      ReplaceFileContents(paths[which], workbook.Finish());
+    }
+    return paths;
+  }();
+  return files;
+}
+
+// Which edited file the next import takes, CSV or workbook: the roster holds what the last
+// import wrote, across benchmarks and repetitions.
+std::size_t nextEdit = 1;
 
 // The files the edited rows name, as the import writes them.
 std::vector<std::filesystem::path> EditedFiles() {
@@ -122,21 +148,34 @@ void RegisterRosterBenchmarks() {
       for (std::size_t i = 0; i < files.size(); ++i) ReplaceFileContents(files[i], contents[i]);
     }
   });
-  AddBenchmark("Roster/import100", [](benchmark::State& state) {
-    const auto& csv = EditedCsvFiles();
-    static std::size_t next = 1;  // across repetitions too: the roster holds what the last import wrote
+  const auto importEdited = [](benchmark::State& state, const std::array<std::filesystem::path, 2>& edited) {
     const std::string expected = std::to_string(kEditedRows) + " changed, 0 moved, 0 created, " +
                                  std::to_string(kFighters - kEditedRows) + " unchanged\n";
     for (auto _ : state) {
-      const ToolRun run = RunTool({"--folder", Folder(), "import", csv[next].string()});
-      next = 1 - next;
+      const ToolRun run = RunTool({"--folder", Folder(), "import", edited[nextEdit].string()});
+      nextEdit = 1 - nextEdit;
       if (run.code != 0 || !run.out.ends_with(expected))
         state.SkipWithError(("import did not write exactly 100 files: " + run.err.substr(0, 200)).c_str());
     }
+  };
+  AddBenchmark("Roster/import100", [importEdited](benchmark::State& state) { importEdited(state, EditedCsvFiles()); });
+  AddBenchmark("Roster/export.xlsx", [](benchmark::State& state) {
+    const std::string output = (Roster(kFighters).folder.parent_path() / "export.xlsx").string();
+    const std::vector<std::string> arguments = {"--folder", Folder(), "export", "-o", output};
+    for (auto _ : state)
+      if (RunTool(arguments).code != 0) state.SkipWithError("export failed");
+  });
+  AddBenchmark("Roster/import100.xlsx", [importEdited](benchmark::State& state) {
+    EditedCsvFiles();
+    importEdited(state, EditedWorkbooks());
   });
   AddComparison({"check, 10,000 fighters", "Roster/ReadPass", "Roster/check", kMaxCheckExportRatio});
   AddComparison({"export, 10,000 fighters", "Roster/ReadPassAndReplaceCsv", "Roster/export", kMaxCheckExportRatio});
   AddComparison({"import, 100 of 10,000 rows edited", "Roster/ReadPassTwiceAndWrite100", "Roster/import100", 1.0});
+  AddComparison({"export to .xlsx against CSV, 10,000 fighters", "Roster/export", "Roster/export.xlsx",
+                 kMaxWorkbookCsvRatio});
+  AddComparison({"import of .xlsx against CSV, 100 of 10,000 rows edited", "Roster/import100", "Roster/import100.xlsx",
+                 kMaxWorkbookCsvRatio});
 }
 
 // A "Vm…:  123 kB" line of /proc/self/status, in bytes; -1 when missing.

@@ -461,6 +461,22 @@ The fighter is now in two category folders.</translation>
         <translation>&amp;Open in editor</translation>
     </message>
     <message>
+        <source>E&amp;xport to spreadsheet...</source>
+        <translation>E&amp;xport to spreadsheet...</translation>
+    </message>
+    <message>
+        <source>Export to spreadsheet</source>
+        <translation>Export to spreadsheet</translation>
+    </message>
+    <message>
+        <source>Spreadsheet workbook (*.xlsx)</source>
+        <translation>Spreadsheet workbook (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>%1 fighters exported to %2</source>
+        <translation>%1 fighters exported to %2</translation>
+    </message>
+    <message>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
     </message>

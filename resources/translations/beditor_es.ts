@@ -461,6 +461,22 @@ El luchador está ahora en dos carpetas de categoría.</translation>
         <translation>A&amp;brir en el editor</translation>
     </message>
     <message>
+        <source>E&amp;xport to spreadsheet...</source>
+        <translation>E&amp;xportar a hoja de cálculo...</translation>
+    </message>
+    <message>
+        <source>Export to spreadsheet</source>
+        <translation>Exportar a hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Spreadsheet workbook (*.xlsx)</source>
+        <translation>Libro de hoja de cálculo (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>%1 fighters exported to %2</source>
+        <translation>%1 luchadores exportados a %2</translation>
+    </message>
+    <message>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>

@@ -52,8 +52,14 @@ int RunRosterTool(const std::vector<std::string>& arguments, const ToolStreams& 
   ExportOptions exportOptions;
   std::string exportSeparator = ",";
   CLI::App* exportCommand = app.add_subcommand(
-      "export", "One CSV row per fighter (UTF-8 with a byte-order mark), in weight-list order, then by file name");
-  exportCommand->add_option("-o,--output", exportOptions.outputFile, "Write to this file instead of standard output");
+      "export", "One CSV row per fighter (UTF-8 with a byte-order mark), or one sheet row of a workbook (.xlsx), in "
+                "weight-list order, then by file name");
+  exportCommand->add_option("-o,--output", exportOptions.outputFile,
+                            "Write to this file instead of standard output (a name ending in .xlsx: a workbook)");
+  exportCommand
+      ->add_option("--format", exportOptions.format,
+                   "csv, or xlsx for a spreadsheet workbook with typed cells (default: by the file name's ending)")
+      ->check(CLI::IsMember({"csv", "xlsx"}));
   exportCommand
       ->add_option("--separator", exportSeparator,
                    "\";\" for spreadsheets that use a comma as their decimal separator")
@@ -61,9 +67,11 @@ int RunRosterTool(const std::vector<std::string>& arguments, const ToolStreams& 
 
   ImportOptions importOptions;
   CLI::App* importCommand = app.add_subcommand(
-      "import", "Writes an exported, edited CSV file back into the fighter files, once every row passed its checks "
+      "import", "Writes an exported, edited CSV file or workbook (.xlsx) back into the fighter files, once every row "
+                "passed its checks "
                 "(exit code 1 when the file is refused or a write fails)");
-  importCommand->add_option("FILE", importOptions.csvFile, "The CSV file")->required();
+  importCommand->add_option("FILE", importOptions.csvFile, "The CSV file, or a workbook (.xlsx): its first sheet")
+      ->required();
   importCommand->add_flag("--dry-run", importOptions.dryRun, "Show what would change, field by field; write nothing");
 
   DiffOptions diffOptions;

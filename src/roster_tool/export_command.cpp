@@ -3,6 +3,7 @@
 #include "core/csv.h"
 #include "roster_rules/choice_lists.h"
 #include "roster_tool/csv_output.h"
+#include "roster_tool/export_workbook.h"
 #include "roster_rules/fighter_view.h"
 #include "roster_tool/formula_guard.h"
 #include "roster_tool/progress_line.h"
@@ -12,6 +13,7 @@
 namespace beditor::roster {
 
 int RunExport(const RosterContext& context, const ExportOptions& options) {
+  if (ExportsWorkbook(options)) return RunWorkbookExport(context, options);
   const ChoiceLists lists = ChoiceLists::Read(context);
   const RosterFiles roster = ListRoster(context);
   const auto& files = roster.files;

@@ -4,6 +4,8 @@
 #include "core/file_errors.h"
 #include "core/path_utf8.h"
 #include "roster_tool/import_csv.h"
+#include "roster_tool/import_workbook.h"
+#include "roster_workbook/workbook_reader.h"
 #include "roster_rules/import_plan.h"
 #include "roster_rules/import_write.h"
 #include "roster_tool/plan_output.h"
@@ -11,20 +13,36 @@
 namespace beditor::roster {
 
 int RunImport(const RosterContext& context, const ImportOptions& options) {
+  const std::filesystem::path path = PathFromUtf8(options.csvFile);
+  std::error_code sizeError;
+  // A workbook far larger than a roster's is refused unread.
+  if (IsWorkbookFile(options.csvFile, {}) && std::filesystem::file_size(path, sizeError) > kLargestWorkbookFile &&
+      !sizeError) {
+    context.err << options.csvFile << ": the file is larger than " << kLargestWorkbookFile / (1024 * 1024)
+                << " MB, far more than a roster\nimport refused (1 problem): nothing was written\n";
+    return kExitProblems;
+  }
   std::string bytes;
   try {
     // A spreadsheet keeps the file it saved open, for writing: the import reads it anyway.
-    bytes = ReadWholeFile(PathFromUtf8(options.csvFile), ReadSharing::OthersMayReadAndWrite);
+    bytes = ReadWholeFile(path, ReadSharing::OthersMayReadAndWrite);
   } catch (const BEditorError& error) {
     context.err << "error: " << error.what() << '\n';
     return kExitProblems;
   }
-  const ImportCsv csv = ReadImportCsv(bytes, options.csvFile);
+  ImportWorkbook workbook;
+  ImportCsv csv;
+  if (IsWorkbookFile(options.csvFile, bytes)) {
+    workbook = ReadImportWorkbook(bytes, options.csvFile);
+    csv = std::move(workbook.table);
+  } else {
+    csv = ReadImportCsv(bytes, options.csvFile);
+  }
   std::vector<std::string> refusals = csv.refusals;
   ImportPlan plan;
   if (refusals.empty()) {
     plan = PlanImport(context, csv.rows);
-    for (const Refusal& refusal : plan.refusals) refusals.push_back(CsvRefusalLine(csv, options.csvFile, refusal));
+    for (const Refusal& refusal : plan.refusals) refusals.push_back(CsvRefusalLine(csv, refusal));
   }
   if (!refusals.empty()) {
     for (const std::string& refusal : refusals) context.err << refusal << '\n';
@@ -32,6 +50,8 @@ int RunImport(const RosterContext& context, const ImportOptions& options) {
                 << "): nothing was written\n";
     return kExitProblems;
   }
+  // The values of formulas are taken as the sheet shows them: said, so that none passes unseen.
+  for (const std::string& formula : workbook.formulas) context.out << formula << '\n';
   if (options.dryRun) {
     PrintDryRun(context, plan);
     return kExitDone;

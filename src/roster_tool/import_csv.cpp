@@ -13,12 +13,12 @@ namespace {
 
 constexpr int kAbsent = 0;
 
-std::string Located(std::string_view csvName, int row, int column, const std::string& message) {
-  return std::string(csvName) + ":" + std::to_string(row) + ":" + std::to_string(column) + ": " + message;
+std::string Located(const ImportCsv& csv, int row, int column, const std::string& message) {
+  return csv.place(row, column) + ": " + message;
 }
 
 // Finds the columns; false, with the CSV's refusals said, when the header will not do.
-bool ReadHeader(const CsvRecord& header, std::string_view csvName, ImportCsv& csv) {
+bool ReadHeader(const CsvRecord& header, ImportCsv& csv) {
   std::map<std::string, int*> known = {{kFileColumn, &csv.fileColumn}};
   for (std::size_t i = 0; i < record::kFields.size(); ++i) known[record::kFields[i].column] = &csv.fieldColumns[i];
   for (std::size_t column = 0; column < header.cells.size(); ++column) {
@@ -26,10 +26,11 @@ bool ReadHeader(const CsvRecord& header, std::string_view csvName, ImportCsv& cs
     if (found == known.end()) continue;  // ratings and columns of the user's own
     if (*found->second != kAbsent)
       csv.refusals.push_back(
-          Located(csvName, 1, static_cast<int>(column) + 1, "the column " + Quoted(found->first) + " appears twice"));
+          Located(csv, header.row, static_cast<int>(column) + 1, "the column " + Quoted(found->first) + " appears twice"));
     *found->second = static_cast<int>(column) + 1;
   }
-  if (csv.fileColumn == kAbsent) csv.refusals.push_back(Located(csvName, 1, 1, "the required column \"file\" is missing"));
+  if (csv.fileColumn == kAbsent)
+    csv.refusals.push_back(Located(csv, header.row, 1, "the required column \"file\" is missing"));
   return csv.refusals.empty();
 }
 
@@ -40,22 +41,13 @@ const std::string& Cell(const CsvRecord& record, int column) {
              : kEmpty;
 }
 
-}  // namespace
-
-ImportCsv ReadImportCsv(std::string_view csvBytes, std::string_view csvName) {
-  ImportCsv csv;
-  CsvTable table;
-  try {
-    table = ReadCsvFile(csvBytes, csvName);
-  } catch (const CsvFormatError& error) {
-    csv.refusals.push_back(error.what());
-    return csv;
-  }
+// The rows of the table; `cellText` makes each cell's text as the import takes it.
+ImportCsv RowsOfTable(const CsvTable& table, ImportCsv csv, std::string_view (*cellText)(std::string_view)) {
   if (table.records.empty()) {
-    csv.refusals.push_back(Located(csvName, 1, 1, "the file is empty: its first row names the columns"));
+    csv.refusals.push_back(Located(csv, 1, 1, "the file is empty: its first row names the columns"));
     return csv;
   }
-  if (!ReadHeader(table.records.front(), csvName, csv)) return csv;
+  if (!ReadHeader(table.records.front(), csv)) return csv;
   for (std::size_t i = 1; i < table.records.size(); ++i) {
     const CsvRecord& record = table.records[i];
     bool blank = true;
@@ -63,21 +55,46 @@ ImportCsv ReadImportCsv(std::string_view csvBytes, std::string_view csvName) {
     if (blank) continue;  // spreadsheets leave empty rows at the end
     ImportRow& row = csv.rows.emplace_back();
     row.row = record.row;
-    row.file = std::string(WithoutFormulaGuard(Cell(record, csv.fileColumn)));
+    row.file = std::string(cellText(Cell(record, csv.fileColumn)));
     for (std::size_t field = 0; field < record::kFields.size(); ++field)
       if (csv.fieldColumns[field] != kAbsent)
-        row.cells[field] = std::string(WithoutFormulaGuard(Cell(record, csv.fieldColumns[field])));
+        row.cells[field] = std::string(cellText(Cell(record, csv.fieldColumns[field])));
   }
   return csv;
 }
 
-std::string CsvRefusalLine(const ImportCsv& csv, std::string_view csvName, const Refusal& refusal) {
+std::string_view AsItIs(std::string_view cell) { return cell; }
+
+}  // namespace
+
+ImportCsv ReadImportCsv(std::string_view csvBytes, std::string_view csvName) {
+  ImportCsv csv;
+  csv.place = [name = std::string(csvName)](int row, int column) {
+    return name + ":" + std::to_string(row) + ":" + std::to_string(column);
+  };
+  CsvTable table;
+  try {
+    table = ReadCsvFile(csvBytes, csvName);
+  } catch (const CsvFormatError& error) {
+    csv.refusals.push_back(error.what());
+    return csv;
+  }
+  return RowsOfTable(table, std::move(csv), WithoutFormulaGuard);
+}
+
+ImportCsv ImportRowsOfTable(const CsvTable& table, std::function<std::string(int row, int column)> place) {
+  ImportCsv csv;
+  csv.place = std::move(place);
+  return RowsOfTable(table, std::move(csv), AsItIs);
+}
+
+std::string CsvRefusalLine(const ImportCsv& csv, const Refusal& refusal) {
   int column = csv.fileColumn;
   if (refusal.field) {
     const int fieldColumn = csv.fieldColumns[record::RowOf(*refusal.field)];
     if (fieldColumn != kAbsent) column = fieldColumn;
   }
-  return Located(csvName, refusal.row, column, EnglishRefusal(refusal));
+  return Located(csv, refusal.row, column, EnglishRefusal(refusal));
 }
 
 }  // namespace beditor::roster

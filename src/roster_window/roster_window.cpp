@@ -32,6 +32,7 @@
 #include "roster_window/roster_filter_model.h"
 #include "roster_window/refusal_words.h"
 #include "roster_window/roster_table_model.h"
+#include "roster_window/shown_rows_workbook.h"
 
 namespace beditor {
 namespace {
@@ -177,6 +178,8 @@ void RosterWindow::BuildMenus() {
     if (const int row = CurrentRow(); row >= 0) OpenInEditor(row);
   });
   open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  file->addAction(tr("E&xport to spreadsheet..."), this, [this] { ExportToSpreadsheet(); })
+      ->setObjectName(QStringLiteral("exportSpreadsheetAction"));
   file->addSeparator();
   takeUpdate_ = file->addAction(tr("Take a roster &update..."), this, &RosterWindow::TakeUpdate);
   takeUpdate_->setObjectName(QStringLiteral("takeUpdateAction"));
@@ -508,6 +511,22 @@ void RosterWindow::closeEvent(QCloseEvent* event) {
   }
   if (Loading()) FinishLoading(true);
   event->accept();
+}
+
+void RosterWindow::ExportToSpreadsheet() {
+  RunGuarded(dialogs_, [this] {
+    CommitOpenEditor();
+    FileDialogRequest request;
+    request.title = tr("Export to spreadsheet");
+    request.folder = ToQString(folder_);
+    request.fileName = QStringLiteral("roster.xlsx");
+    request.filters = {tr("Spreadsheet workbook (*.xlsx)")};
+    request.defaultSuffix = QStringLiteral("xlsx");
+    const auto answer = dialogs_.GetSaveFileName(request);
+    if (!answer) return;
+    const int rows = WriteShownRowsAsWorkbook(*model_, *filter_, ToPath(answer->path));
+    statusBar()->showMessage(tr("%1 fighters exported to %2").arg(QLocale().toString(rows), answer->path), 10000);
+  });
 }
 
 }  // namespace beditor

@@ -49,6 +49,8 @@ class RosterWindow : public QMainWindow {
   // Opens the fighter of the model's row in the editor of the roster's program folder; says so
   // and starts nothing when that folder has none.
   void OpenInEditor(int row);
+  // Asks for a file name and writes the rows shown there as a spreadsheet workbook (.xlsx).
+  void ExportToSpreadsheet();
 
   void SetLauncher(Launcher launcher) { launcher_ = std::move(launcher); }
   // How long each slice of a load reads before the window takes its events again.

@@ -1,0 +1,71 @@
+#include "roster_tool/export_workbook.h"
+
+#include "core/file_access.h"
+#include "core/path_utf8.h"
+#include "roster_rules/choice_lists.h"
+#include "roster_rules/fighter_view.h"
+#include "roster_rules/roster_columns.h"
+#include "roster_rules/roster_files.h"
+#include "roster_tool/progress_line.h"
+#include "roster_workbook/workbook_writer.h"
+
+namespace beditor::roster {
+
+bool ExportsWorkbook(const ExportOptions& options) {
+  if (!options.format.empty()) return options.format == "xlsx";
+  return EndsInAnyCase(PathFromUtf8(options.outputFile).native(), ".xlsx");
+}
+
+int RunWorkbookExport(const RosterContext& context, const ExportOptions& options) {
+  const ChoiceLists lists = ChoiceLists::Read(context);
+  const RosterFiles roster = ListRoster(context);
+  const auto& files = roster.files;
+  ReportUnlisted(roster, context.err);
+  RosterWorkbookWriter workbook;
+
+  ProgressLine progress(context.err, context.showProgress, "export", files.size());
+  int unreadable = 0;
+  FighterReader reader(context);
+  FighterView fighter;
+  FieldCells converted;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    progress.Done(i);
+    try {
+      reader.Read(files[i], fighter);
+    } catch (const BEditorError& error) {
+      progress.Clear();
+      context.err << files[i].Display() << ":1: error: not exported: " << error.what() << '\n';
+      ++unreadable;
+      continue;
+    }
+    try {
+      workbook.Cell(files[i].cell);
+      for (const std::string_view cell : ExportCellViews(fighter, lists, converted)) workbook.Cell(cell);
+    } catch (const WorkbookWriteError& error) {
+      throw WorkbookWriteError(files[i].Display() + ": " + error.what());
+    }
+    if (const auto ratings = RatingsOf(fighter)) {
+      for (int value : RatingValues(*ratings)) workbook.Cell(value);
+    } else {
+      workbook.EmptyCells(kRatingColumns.size());
+    }
+    workbook.EndRow();
+  }
+  progress.Clear();
+  const std::string bytes = workbook.Finish();
+  if (options.outputFile.empty()) {
+    context.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    context.out.flush();
+    if (!context.out) throw BEditorError("cannot write standard output");
+  } else {
+    try {
+      // As the CSV: a failure leaves the former file as it was.
+      ReplaceFileContents(PathFromUtf8(options.outputFile), bytes);
+    } catch (const BEditorError& error) {
+      throw BEditorError(options.outputFile + ": " + error.what());
+    }
+  }
+  return unreadable > 0 || !roster.unlisted.empty() ? kExitProblems : kExitDone;
+}
+
+}  // namespace beditor::roster
