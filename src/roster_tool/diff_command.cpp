@@ -54,13 +54,18 @@ void PrintText(std::ostream& out, const std::vector<DiffLine>& lines) {
   }
 }
 
-// The fighters' cells guarded as export guards them: the table is opened in a spreadsheet.
+// A cell that would run as a formula goes behind export's guard: the table is opened in a
+// spreadsheet, and the cells come from fighter files that players trade.
+std::string Guarded(const std::string& cell) {
+  return NeedsFormulaGuard(cell) ? std::string(1, kFormulaGuard) + cell : cell;
+}
+
 void PrintCsv(std::ostream& out, const std::vector<DiffLine>& lines, char separator) {
   // UTF-8 behind its mark, as export writes: a spreadsheet then reads the accents right.
   out << kUtf8ByteOrderMark << WriteCsvRecord({"change", "file", "update_file", "column", "here", "update"}, separator);
   for (const DiffLine& line : lines)
-    out << WriteCsvRecord({line.change, GuardedCell(line.file), GuardedCell(line.updateFile), line.column,
-                           GuardedCell(line.here), GuardedCell(line.update)},
+    out << WriteCsvRecord({line.change, Guarded(line.file), Guarded(line.updateFile), line.column,
+                           Guarded(line.here), Guarded(line.update)},
                           separator);
 }
 
