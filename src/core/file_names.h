@@ -24,6 +24,11 @@ bool IsWindows1252Name(NativeName name);
 // part is taken as PathFromUtf8 takes it.
 std::filesystem::path RelativePathFromUtf8(const std::filesystem::path& folder, std::string_view relative);
 
+// Whether some part of `relative` (as RelativePathFromUtf8 takes it) names two entries: one
+// by its own UTF-8 bytes and one whose Windows-1252 name reads as the same text. The text then
+// cannot tell them apart (never on Windows).
+bool NamesTwoEntries(const std::filesystem::path& folder, std::string_view relative);
+
 // The text under which the file system knows a name (UTF-8, a path too): two names of one
 // entry give the same text. Windows ignores case, by the file system's own table rather than
 // a language's rules; POSIX compares bytes.

@@ -41,6 +41,26 @@ std::filesystem::path RelativePathFromUtf8(const std::filesystem::path& folder, 
   }
 }
 
+bool NamesTwoEntries(const std::filesystem::path& folder, std::string_view relative) {
+  if (IsPlainAscii(relative)) return false;
+  const auto exists = [](const std::filesystem::path& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+  };
+  std::filesystem::path below = folder;
+  for (std::size_t start = 0;;) {
+    const std::size_t slash = relative.find('/', start);
+    const std::string part(relative.substr(start, slash - start));
+    if (!IsPlainAscii(part)) {
+      const auto bytes = Utf8ToWindows1252(part);
+      if (bytes && !IsValidUtf8(*bytes) && exists(below / part) && exists(below / *bytes)) return true;
+    }
+    if (slash == std::string_view::npos) return false;
+    below /= RelativePathFromUtf8(below, part);
+    start = slash + 1;
+  }
+}
+
 std::string FileSystemNameKey(std::string_view utf8) { return std::string(utf8); }
 
 }  // namespace beditor

@@ -34,4 +34,6 @@ std::string FileSystemNameKey(std::string_view utf8) {
   return PathToUtf8(std::filesystem::path(upper));
 }
 
+bool NamesTwoEntries(const std::filesystem::path&, std::string_view) { return false; }
+
 }  // namespace beditor

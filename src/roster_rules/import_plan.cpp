@@ -110,6 +110,13 @@ class Planner {
     plan.row = row.row;
     plan.source = FileFromCell(*inside);
     if (!Claim(plan.source, row.row)) return;
+    // Two files whose names read as the cell's text (one in UTF-8, one in Windows-1252): the
+    // row could be either fighter's, and writing one with the other's values would lose it.
+    if (NamesTwoEntries(FightersFolder(context_), plan.source.cell)) {
+      RefuseFile(row.row, RefusalKind::FileUnreadable,
+                 "two files carry this name, one in UTF-8 and one in Windows-1252: rename one of them");
+      return;
+    }
     FighterView& fighter = fighter_;
     try {
       reader_.Read(plan.source, fighter);

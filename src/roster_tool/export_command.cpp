@@ -6,7 +6,7 @@
 #include "roster_tool/export_workbook.h"
 #include "roster_rules/fighter_view.h"
 #include "roster_tool/formula_guard.h"
-#include "roster_tool/progress_line.h"
+#include "roster_tool/exported_fighters.h"
 #include "roster_rules/roster_columns.h"
 #include "roster_rules/roster_files.h"
 
@@ -16,7 +16,6 @@ int RunExport(const RosterContext& context, const ExportOptions& options) {
   if (ExportsWorkbook(options)) return RunWorkbookExport(context, options);
   const ChoiceLists lists = ChoiceLists::Read(context);
   const RosterFiles roster = ListRoster(context);
-  const auto& files = roster.files;
   ReportUnlisted(roster, context.err);
   CsvOutput output(context, options.outputFile);
   std::ostream& out = output.Stream();
@@ -24,44 +23,29 @@ int RunExport(const RosterContext& context, const ExportOptions& options) {
 
   // Row by row: the roster is never held whole.
   CsvRecordWriter writer(out, options.separator);
-  ProgressLine progress(context.err, context.showProgress, "export", files.size());
-  int unreadable = 0;
-  FighterReader reader(context);
-  FighterView fighter;
-  FieldCells converted;
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    progress.Done(i);
-    try {
-      reader.Read(files[i], fighter);
-    } catch (const BEditorError& error) {
-      progress.Clear();
-      context.err << files[i].Display() << ":1: error: not exported: " << error.what() << '\n';
-      ++unreadable;
-      continue;
-    }
-    // A folder of the user's own may begin with anything, as may any text of a traded file.
-    const auto write = [&writer](std::string_view cell, bool guard) {
-      if (guard)
-        writer.Cell(std::string(1, kFormulaGuard).append(cell));
-      else
-        writer.Cell(cell);
-    };
-    write(files[i].cell, NeedsTextGuard(files[i].cell));
-    const FieldCellViews cells = ExportCellViews(fighter, lists, converted);
-    for (std::size_t field = 0; field < cells.size(); ++field) {
-      // An ability is a number, and the spreadsheet may take it for one.
-      const bool number = record::kFields[field].kind == record::FieldKind::Ability;
-      write(cells[field], number ? NeedsFormulaGuard(cells[field]) : NeedsTextGuard(cells[field]));
-    }
-    if (const auto ratings = RatingsOf(fighter)) {
-      for (int value : RatingValues(*ratings)) writer.Cell(value);
-    } else {
-      writer.EmptyCells(kRatingColumns.size());
-    }
-    writer.EndRecord();
-  }
+  // A folder of the user's own may begin with anything, as may any text of a traded file.
+  const auto write = [&writer](std::string_view cell, bool guard) {
+    if (guard)
+      writer.Cell(std::string(1, kFormulaGuard).append(cell));
+    else
+      writer.Cell(cell);
+  };
+  const int unreadable = ForEachExportedFighter(
+      context, roster, lists, [&](const FighterFile& file, const FighterView& fighter, const FieldCellViews& cells) {
+        write(file.cell, NeedsTextGuard(file.cell));
+        for (std::size_t field = 0; field < cells.size(); ++field) {
+          // An ability is a number, and the spreadsheet may take it for one.
+          const bool number = record::kFields[field].kind == record::FieldKind::Ability;
+          write(cells[field], number ? NeedsFormulaGuard(cells[field]) : NeedsTextGuard(cells[field]));
+        }
+        if (const auto ratings = RatingsOf(fighter)) {
+          for (int value : RatingValues(*ratings)) writer.Cell(value);
+        } else {
+          writer.EmptyCells(kRatingColumns.size());
+        }
+        writer.EndRecord();
+      });
   writer.Flush();
-  progress.Clear();
   output.Finish();
   return unreadable > 0 || !roster.unlisted.empty() ? kExitProblems : kExitDone;
 }

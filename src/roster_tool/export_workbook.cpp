@@ -6,7 +6,7 @@
 #include "roster_rules/fighter_view.h"
 #include "roster_rules/roster_columns.h"
 #include "roster_rules/roster_files.h"
-#include "roster_tool/progress_line.h"
+#include "roster_tool/exported_fighters.h"
 #include "roster_workbook/workbook_writer.h"
 
 namespace beditor::roster {
@@ -19,39 +19,24 @@ bool ExportsWorkbook(const ExportOptions& options) {
 int RunWorkbookExport(const RosterContext& context, const ExportOptions& options) {
   const ChoiceLists lists = ChoiceLists::Read(context);
   const RosterFiles roster = ListRoster(context);
-  const auto& files = roster.files;
   ReportUnlisted(roster, context.err);
   RosterWorkbookWriter workbook;
 
-  ProgressLine progress(context.err, context.showProgress, "export", files.size());
-  int unreadable = 0;
-  FighterReader reader(context);
-  FighterView fighter;
-  FieldCells converted;
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    progress.Done(i);
-    try {
-      reader.Read(files[i], fighter);
-    } catch (const BEditorError& error) {
-      progress.Clear();
-      context.err << files[i].Display() << ":1: error: not exported: " << error.what() << '\n';
-      ++unreadable;
-      continue;
-    }
-    try {
-      workbook.Cell(files[i].cell);
-      for (const std::string_view cell : ExportCellViews(fighter, lists, converted)) workbook.Cell(cell);
-    } catch (const WorkbookWriteError& error) {
-      throw WorkbookWriteError(files[i].Display() + ": " + error.what());
-    }
-    if (const auto ratings = RatingsOf(fighter)) {
-      for (int value : RatingValues(*ratings)) workbook.Cell(value);
-    } else {
-      workbook.EmptyCells(kRatingColumns.size());
-    }
-    workbook.EndRow();
-  }
-  progress.Clear();
+  const int unreadable = ForEachExportedFighter(
+      context, roster, lists, [&](const FighterFile& file, const FighterView& fighter, const FieldCellViews& cells) {
+        try {
+          workbook.Cell(file.cell);
+          for (const std::string_view cell : cells) workbook.Cell(cell);
+        } catch (const WorkbookWriteError& error) {
+          throw WorkbookWriteError(file.Display() + ": " + error.what());
+        }
+        if (const auto ratings = RatingsOf(fighter)) {
+          for (int value : RatingValues(*ratings)) workbook.Cell(value);
+        } else {
+          workbook.EmptyCells(kRatingColumns.size());
+        }
+        workbook.EndRow();
+      });
   const std::string bytes = workbook.Finish();
   if (options.outputFile.empty()) {
     context.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
