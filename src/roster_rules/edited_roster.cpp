@@ -11,14 +11,6 @@
 #include "core/path_utf8.h"
 
 namespace beditor::roster {
-namespace {
-
-std::string CellOf(const FighterView& fighter, const ChoiceLists& lists, std::size_t field) {
-  std::string converted;
-  return std::string(ExportCellView(fighter, lists, field, converted));
-}
-
-}  // namespace
 
 bool RosterSave::Complete() const {
   return merged.empty() && conflicted.empty() && gone.empty() && held.empty() && unreadable.empty() &&
@@ -86,7 +78,7 @@ void EditedRoster::CancelLoad() {
 
 std::string EditedRoster::Cell(std::size_t row, std::size_t field) const {
   const RosterRow& r = rows_[row];
-  return r.view ? CellOf(*r.view, *lists_, field) : std::string();
+  return r.view ? ExportCell(*r.view, *lists_, field) : std::string();
 }
 
 const std::optional<std::array<int, 6>>& EditedRoster::Ratings(std::size_t row) const {
@@ -220,7 +212,7 @@ RowSync EditedRoster::SyncWithDisk(std::size_t rowIndex) {
         ++edit;
         break;
       case FieldMerge::Conflict:
-        row.conflicts[field] = EditConflict{CellOf(base, *lists_, field), CellOf(theirs, *lists_, field)};
+        row.conflicts[field] = EditConflict{ExportCell(base, *lists_, field), ExportCell(theirs, *lists_, field)};
         ++edit;
         break;
       default:
@@ -387,7 +379,7 @@ std::string EditedRoster::CellBefore(std::size_t row, std::size_t field) const {
   if (!r.view) return {};
   FighterView original;
   original.Load(r.original);
-  return CellOf(original, *lists_, field);
+  return ExportCell(original, *lists_, field);
 }
 
 void EditedRoster::SetCreation(std::size_t row, bool create) {

@@ -43,6 +43,11 @@ std::string_view FighterReader::Bytes(const FighterFile& file) {
   return elsewhere_;
 }
 
+std::string ExportCell(const FighterView& fighter, const ChoiceLists& lists, std::size_t index) {
+  std::string converted;
+  return std::string(ExportCellView(fighter, lists, index, converted));
+}
+
 std::string_view ExportCellView(const FighterView& fighter, const ChoiceLists& lists, std::size_t index,
                                 std::string& converted) {
   const FieldLayout& field = record::kFields[index];

@@ -66,6 +66,9 @@ FieldCellViews ExportCellViews(const FighterView& fighter, const ChoiceLists& li
 std::string_view ExportCellView(const FighterView& fighter, const ChoiceLists& lists, std::size_t index,
                                 std::string& converted);
 
+// The same cell as a string of its own, for a caller that keeps it.
+std::string ExportCell(const FighterView& fighter, const ChoiceLists& lists, std::size_t index);
+
 // What the evaluation window shows once the file is loaded, each ability in its box's range;
 // nothing for a file the editor would refuse.
 std::optional<Ratings> RatingsOf(const FighterView& fighter);

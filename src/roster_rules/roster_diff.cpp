@@ -3,15 +3,6 @@
 #include "roster_rules/fighter_view.h"
 
 namespace beditor::roster {
-namespace {
-
-std::string CellOf(const FighterView& fighter, const ChoiceLists& lists, std::size_t field) {
-  std::string converted;
-  return std::string(ExportCellView(fighter, lists, field, converted));
-}
-
-}  // namespace
-
 RosterDiff DiffRosters(const RosterSnapshot& mine, const RosterSnapshot& theirs, const ChoiceLists& lists) {
   RosterDiff diff;
   FighterView mineView, theirView;
@@ -32,7 +23,7 @@ RosterDiff DiffRosters(const RosterSnapshot& mine, const RosterSnapshot& theirs,
       for (std::size_t field = 0; field < record::kFields.size(); ++field) {
         const auto line = static_cast<std::size_t>(record::kFields[field].line);
         if (mineView.recordLines[line] == theirView.recordLines[line]) continue;
-        difference.fields.push_back({field, CellOf(mineView, lists, field), CellOf(theirView, lists, field)});
+        difference.fields.push_back({field, ExportCell(mineView, lists, field), ExportCell(theirView, lists, field)});
       }
     }
     if (difference.moved || difference.unreadable || !difference.fields.empty())

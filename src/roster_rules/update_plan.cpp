@@ -14,11 +14,6 @@
 namespace beditor::roster {
 namespace {
 
-std::string CellOf(const FighterView& fighter, const ChoiceLists& lists, std::size_t field) {
-  std::string converted;
-  return std::string(ExportCellView(fighter, lists, field, converted));
-}
-
 std::string TeamOf(std::string_view line) {
   return line == record::kNoTeamLine ? std::string() : Windows1252ToUtf8(line);
 }
@@ -91,7 +86,7 @@ class UpdatePlanner {
   std::optional<std::string> FolderFor(int row, const FighterView& fighter) {
     const std::string_view line = fighter.recordLines[record::kWeightCategory];
     if (auto folder = FolderOfCategoryLine(line, context_.game)) return folder;
-    Refusal refusal = NoCategoryFolder(CellOf(fighter, lists_, record::RowOf(record::Field::Category)), context_.game);
+    Refusal refusal = NoCategoryFolder(ExportCell(fighter, lists_, record::RowOf(record::Field::Category)), context_.game);
     refusal.row = row;
     result_.plan.refusals.push_back(std::move(refusal));
     return std::nullopt;
@@ -174,11 +169,11 @@ class UpdatePlanner {
           refused = true;
           continue;
         }
-        plan.changes.push_back({&layout, CellOf(mineView_, lists_, field), CellOf(theirView_, lists_, field)});
+        plan.changes.push_back({&layout, ExportCell(mineView_, lists_, field), ExportCell(theirView_, lists_, field)});
         lines[layout.line] = std::string(theirView_.recordLines[line]);
       } else if (merge[field] == FieldMerge::Conflict) {
-        result_.conflicts.push_back({own.file, field, CellOf(baseView, lists_, field), CellOf(mineView_, lists_, field),
-                                     CellOf(theirView_, lists_, field)});
+        result_.conflicts.push_back({own.file, field, ExportCell(baseView, lists_, field), ExportCell(mineView_, lists_, field),
+                                     ExportCell(theirView_, lists_, field)});
       }
     }
     if (refused) return;
