@@ -10,6 +10,7 @@
 #include "roster_rules/edited_roster.h"
 #include "roster_rules/field_merge.h"
 #include "roster_run.h"
+#include "support/line_edit.h"
 #include "support/temp_folder.h"
 
 namespace beditor::roster::test {
@@ -17,6 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using beditor::test::ReadBytes;
+using beditor::test::WithLine;
 using beditor::test::WriteBytes;
 
 std::size_t FieldNamed(const std::string& column) {
@@ -24,13 +26,6 @@ std::size_t FieldNamed(const std::string& column) {
     if (record::kFields[field].column == column) return field;
   ADD_FAILURE() << "no column " << column;
   return 0;
-}
-
-// The bytes with line `line` (from 0) replaced, line ends kept.
-std::string WithLine(std::string bytes, int line, const std::string& text) {
-  std::size_t start = 0;
-  for (int i = 0; i < line; ++i) start = bytes.find("\r\n", start) + 2;
-  return bytes.replace(start, bytes.find("\r\n", start) - start, text);
 }
 
 constexpr int kPunchesLine = 0;

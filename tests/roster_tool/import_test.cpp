@@ -8,6 +8,7 @@
 #include "core/path_utf8.h"
 #include "core/windows_1252.h"
 #include "roster_run.h"
+#include "support/line_edit.h"
 #include "support/refusing_files.h"
 
 #ifdef _WIN32
@@ -28,6 +29,7 @@ namespace {
 
 using beditor::test::LetAnyoneWriteIn;
 using beditor::test::ReadBytes;
+using beditor::test::WithLine;
 using beditor::test::WithUnremovableFile;
 using beditor::test::WriteBytes;
 using Rows = std::vector<std::vector<std::string>>;
@@ -101,11 +103,7 @@ TEST(Import, FormulaTextIsGuardedInTheCsvAndComesBackAsItWas) {
   const TempFolder folder = CopyOfFixture();
   const auto path = folder / "Fighters/SHW/Big Tom.txt";
   std::string bytes = ReadBytes(path);
-  const auto setLine = [&bytes](int line, const std::string& text) {
-    std::size_t start = 0;
-    for (int i = 0; i < line; ++i) start = bytes.find("\r\n", start) + 2;
-    bytes.replace(start, bytes.find("\r\n", start) - start, text);
-  };
+  const auto setLine = [&bytes](int line, const std::string& text) { bytes = WithLine(bytes, line, text); };
   setLine(17, "=HYPERLINK(\"http://x\",\"Tom\")");  // full name
   setLine(18, "'Big");                                 // common name
   setLine(24, "@home");                                // nationality
@@ -244,11 +242,7 @@ TEST(Import, TextThatASpreadsheetReadsAsANumberIsGuardedAndComesBackAsItWas) {
   const TempFolder folder = CopyOfFixture();
   const auto path = folder / "Fighters/SHW/Big Tom.txt";
   std::string bytes = ReadBytes(path);
-  const auto setLine = [&bytes](int line, const std::string& text) {
-    std::size_t start = 0;
-    for (int i = 0; i < line; ++i) start = bytes.find("\r\n", start) + 2;
-    bytes.replace(start, bytes.find("\r\n", start) - start, text);
-  };
+  const auto setLine = [&bytes](int line, const std::string& text) { bytes = WithLine(bytes, line, text); };
   setLine(18, "007");     // common name
   setLine(21, "1e5");     // height
   setLine(22, " 70");     // weight

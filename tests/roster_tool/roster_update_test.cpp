@@ -8,26 +8,22 @@
 #include "core/csv.h"
 #include "roster_rules/fighter_matching.h"
 #include "roster_run.h"
+#include "support/line_edit.h"
 
 namespace beditor::roster::test {
 namespace {
 
 namespace fs = std::filesystem;
 using beditor::test::ReadBytes;
+using beditor::test::WithLine;
 using beditor::test::WriteBytes;
-
-// The bytes with line `line` (from 1) replaced, line ends kept.
-std::string WithLine(std::string bytes, int line, const std::string& text) {
-  std::size_t start = 0;
-  for (int i = 1; i < line; ++i) start = bytes.find("\r\n", start) + 2;
-  return bytes.replace(start, bytes.find("\r\n", start) - start, text);
-}
 
 void EditLine(const fs::path& file, int line, const std::string& text) {
   WriteBytes(file, WithLine(ReadBytes(file), line, text));
 }
 
-constexpr int kPunches = 1, kKicks = 2, kFullName = 18, kCategory = 21, kNationality = 25, kSherdogId = 27;
+// The lines of the fields the tests change, from 0.
+constexpr int kPunches = 0, kKicks = 1, kFullName = 17, kCategory = 20, kNationality = 24, kSherdogId = 26;
 
 // The roster maker's update of the sample roster: Ana's punches changed, Sergio moved from MW
 // to WW, Big Tom's file renamed, a new fighter, Twin One moved (but the twins share an
@@ -50,7 +46,7 @@ TEST(FighterMatching, ByPlaceThenByAnIdentifierHeldByOneFighterOnEachSide) {
   const auto fighter = [](const std::string& cell, const std::string& id) {
     SnapshotFighter f;
     f.file = FileFromCell(cell);
-    for (int line = 1; line <= 35; ++line) f.bytes += (line == kSherdogId ? id : std::string("1")) + "\r\n";
+    for (int line = 0; line < 35; ++line) f.bytes += (line == kSherdogId ? id : std::string("1")) + "\r\n";
     return f;
   };
   struct Case {
@@ -206,7 +202,7 @@ TEST(RosterMerge, AnUpdateTheImportWouldRefuseIsRefusedWhole) {
        [](const fs::path&, const fs::path& u) { EditLine(u / "Fighters/FW/Ana Ribeiro.txt", kPunches, "1O"); },
        "punches: \"1O\" is not an integer from 1 to 20"},
       {"a choice that is neither an entry nor a number",
-       [](const fs::path&, const fs::path& u) { EditLine(u / "Fighters/FW/Ana Ribeiro.txt", 20, "zz"); }, "game_plan: \"zz\" is neither"},
+       [](const fs::path&, const fs::path& u) { EditLine(u / "Fighters/FW/Ana Ribeiro.txt", 19, "zz"); }, "game_plan: \"zz\" is neither"},
       {"a category without a folder",
        [](const fs::path&, const fs::path& u) { EditLine(u / "Fighters/FW/Ana Ribeiro.txt", kCategory, "-7"); }, "category: "},
       {"a new fighter the editor cannot load",
