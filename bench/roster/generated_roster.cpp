@@ -7,6 +7,8 @@
 #include <stdexcept>
 
 #include "core/fighter_layout.h"
+#include "core/fighter_record.h"
+#include "core/file_access.h"
 #include "core/line_list.h"
 
 namespace beditor::bench {
@@ -60,6 +62,19 @@ std::string FighterBytes(int number, std::mt19937& random, int category, int tea
   return JoinLines(lines);
 }
 
+// The generated fighter's file, in its category folder.
+std::filesystem::path FighterFile(const std::filesystem::path& folder, int number) {
+  const auto& folders = record::kTavFolders;
+  return folder / "Fighters" / folders[static_cast<std::size_t>(number) % folders.size()] /
+         ("Fighter " + std::to_string(number) + ".txt");
+}
+
+std::string WithLine(std::string bytes, int line, const std::string& text) {
+  std::size_t start = 0;
+  for (int i = 0; i < line; ++i) start = bytes.find("\r\n", start) + 2;
+  return bytes.replace(start, bytes.find("\r\n", start) - start, text);
+}
+
 }  // namespace
 
 const GeneratedRoster& Roster(int count) {
@@ -92,6 +107,43 @@ const GeneratedRoster& Roster(int count) {
     roster.bytes += bytes.size();
   }
   return roster;
+}
+
+std::filesystem::path UpdateBeside(const std::filesystem::path& rosterFolder) {
+  return rosterFolder.parent_path() / "update";
+}
+
+const std::filesystem::path& RosterUpdate() {
+  static const std::filesystem::path update = [] {
+    const auto& mine = Roster(kUpdatedFighters).folder;
+    const auto folder = UpdateBeside(mine);
+    std::filesystem::copy(mine, folder, std::filesystem::copy_options::recursive);
+    const auto& folders = record::kTavFolders;
+    const int count = static_cast<int>(folders.size());
+    for (int i = 0; i < kUpdateMoved; ++i) {
+      const int number = i * 7;  // any category: moved one folder on
+      const int category = (number % count + 1) % count;
+      const auto from = FighterFile(folder, number);
+      const auto to = folder / "Fighters" / folders[static_cast<std::size_t>(category)] / from.filename();
+      ReplaceFileContents(to, WithLine(ReadWholeFile(from), record::kWeightCategory, std::to_string(category - 1)));
+      std::filesystem::remove(from);
+    }
+    for (int i = 0; i < kUpdateChanged; ++i) {
+      const auto file = FighterFile(folder, 5000 + i * 7);
+      const std::string bytes = ReadWholeFile(file);
+      // Another punches value than the fighter's own.
+      ReplaceFileContents(file, WithLine(bytes, 0, bytes.starts_with("20\r\n") ? "19" : "20"));
+    }
+    for (int i = 0; i < kUpdateNew; ++i) {
+      const int number = kUpdatedFighters + i;
+      const auto file = FighterFile(folder, number);
+      std::string bytes = ReadWholeFile(FighterFile(folder, 9000 + i));
+      bytes = WithLine(WithLine(bytes, 17, "Fighter " + std::to_string(number)), 26, std::to_string(100000 + number));
+      ReplaceFileContents(file, WithLine(bytes, record::kWeightCategory, std::to_string(number % count - 1)));
+    }
+    return folder;
+  }();
+  return update;
 }
 
 }  // namespace beditor::bench

@@ -1,6 +1,7 @@
 #include "roster_rules/edited_roster.h"
 
 #include <algorithm>
+#include <future>
 
 #include "core/file_access.h"
 #include "roster_rules/cell_edit.h"
@@ -382,8 +383,8 @@ std::string EditedRoster::CellBefore(std::size_t row, std::size_t field) const {
   return ExportCell(original, *lists_, field);
 }
 
-void EditedRoster::SetCreation(std::size_t row, bool create) {
-  rows_[row].withdrawn = !create;
+void EditedRoster::SetCreation(const std::vector<std::size_t>& rows, bool create) {
+  for (const std::size_t row : rows) rows_[row].withdrawn = !create;
   RecheckAll();
 }
 
@@ -402,6 +403,9 @@ ShownUpdate EditedRoster::ShowUpdate(const std::filesystem::path& folder) {
     shown.refused = ShownUpdate::Refused::Folder;
     return shown;
   }
+  // The update is read on a thread of its own while the roster is read here: the two folders
+  // are independent, and reading them is most of the time the player waits.
+  auto updateRead = std::async(std::launch::async, [this, folder] { return ReadOtherSnapshot(context_, folder); });
   // The plan is made on the folder as it is now, and the rows follow it: each takes its file
   // as it is (none has edits), a file added since the roster was read (or left unread by a
   // stopped load) gets its row, and a row whose file went away is gone.
@@ -434,7 +438,7 @@ ShownUpdate EditedRoster::ShowUpdate(const std::filesystem::path& folder) {
     if (!onDisk.count(cell)) rows_[index].gone = true;
   unlisted_ = mine.unlisted;
 
-  const RosterSnapshot update = ReadOtherSnapshot(context_, folder);
+  const RosterSnapshot update = updateRead.get();
   for (const auto& [roster, inUpdate] : {std::pair{&mine, false}, std::pair{&update, true}})
     for (const UnlistedFolder& unlisted : roster->unlisted) shown.unlisted.push_back({unlisted, inUpdate});
   if (!shown.unlisted.empty()) {

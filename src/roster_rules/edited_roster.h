@@ -201,8 +201,8 @@ class EditedRoster {
   // become edits, new fighters rows waiting to be created, and the team files the player lacks
   // wait to be copied. Nothing is written before Save. Refused while edits are unsaved.
   ShownUpdate ShowUpdate(const std::filesystem::path& folder);
-  // A new row of an update created on save, or taken back.
-  void SetCreation(std::size_t row, bool create);
+  // New rows of an update created on save, or taken back; the roster is checked again once.
+  void SetCreation(const std::vector<std::size_t>& rows, bool create);
   // The update's team files the next save copies.
   const std::vector<std::string>& TeamFilesToCopy() const { return updateTeams_; }
   void SetTeamFilesToCopy(std::vector<std::string> files) { updateTeams_ = std::move(files); }

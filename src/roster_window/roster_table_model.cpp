@@ -448,8 +448,8 @@ int RosterTableModel::FighterCount() const {
   return count;
 }
 
-void RosterTableModel::SetCreation(int row, bool create) {
-  roster_.SetCreation(static_cast<std::size_t>(row), create);
+void RosterTableModel::SetCreation(const std::vector<std::size_t>& rows, bool create) {
+  roster_.SetCreation(rows, create);
   AllChanged();
 }
 
@@ -469,7 +469,7 @@ void RosterTableModel::KeepMineOverUpdate(const QModelIndex& index) {
   if (!FromUpdate(index)) return;
   const roster::RosterRow& row = roster_.Row(static_cast<std::size_t>(index.row()));
   if (row.ToCreate()) {
-    undo_.push(new NewRowCommand(*this, index.row(), false));
+    undo_.push(new NewRowCommand(*this, {static_cast<std::size_t>(index.row())}, false));
     return;
   }
   undo_.push(new CellEditCommand(*this, index.row(), FieldOf(index.column()), row.edits.at(FieldOf(index.column())),
@@ -544,7 +544,8 @@ RosterTableModel::UpdateResult RosterTableModel::TakeUpdate(const std::filesyste
   undo_.beginMacro(tr("take the roster update"));
   for (const roster::ShownUpdate::Edit& edit : shown.edits)
     undo_.push(new CellEditCommand(*this, static_cast<int>(edit.row), edit.field, std::nullopt, edit.cell));
-  for (const std::size_t row : shown.newRows) undo_.push(new NewRowCommand(*this, static_cast<int>(row), true));
+  // One command for all new rows: each creation checks the whole roster again.
+  if (!shown.newRows.empty()) undo_.push(new NewRowCommand(*this, shown.newRows, true));
   if (!shown.teamFiles.empty()) undo_.push(new TeamFilesCommand(*this, shown.teamFiles));
   undo_.endMacro();
   result.message = tr("Roster update shown, to save or undo: %1 changed fields in %2 fighters (%3 moved by their "

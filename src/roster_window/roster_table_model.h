@@ -145,7 +145,7 @@ class RosterTableModel : public QAbstractTableModel {
   // The rows of the roster, without new fighters taken back.
   int FighterCount() const;
   // Used by the undo stack's commands.
-  void SetCreation(int row, bool create);
+  void SetCreation(const std::vector<std::size_t>& rows, bool create);
   void SetTeamFilesToCopy(std::vector<std::string> files);
   // The cell holds an update's edit, or is on a new fighter's row: "Keep mine" takes it back.
   bool FromUpdate(const QModelIndex& index) const;

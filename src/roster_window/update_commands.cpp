@@ -4,14 +4,14 @@
 
 namespace beditor {
 
-NewRowCommand::NewRowCommand(RosterTableModel& model, int row, bool create)
-    : model_(model), row_(row), create_(create) {
+NewRowCommand::NewRowCommand(RosterTableModel& model, std::vector<std::size_t> rows, bool create)
+    : model_(model), rows_(std::move(rows)), create_(create) {
   setText(create ? RosterTableModel::tr("new fighter") : RosterTableModel::tr("take back a new fighter"));
 }
 
-void NewRowCommand::undo() { model_.SetCreation(row_, !create_); }
+void NewRowCommand::undo() { model_.SetCreation(rows_, !create_); }
 
-void NewRowCommand::redo() { model_.SetCreation(row_, create_); }
+void NewRowCommand::redo() { model_.SetCreation(rows_, create_); }
 
 TeamFilesCommand::TeamFilesCommand(RosterTableModel& model, std::vector<std::string> files)
     : model_(model), files_(std::move(files)) {

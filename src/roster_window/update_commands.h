@@ -1,6 +1,6 @@
 #pragma once
 // The parts of a roster update shown in the window that are no cell edit, for the undo stack:
-// a new fighter's row created on save or taken back, and the team files to copy.
+// new fighters' rows created on save or taken back, and the team files to copy.
 #include <QUndoCommand>
 #include <string>
 #include <vector>
@@ -11,14 +11,14 @@ class RosterTableModel;
 
 class NewRowCommand : public QUndoCommand {
  public:
-  // `create`: the row is created on save; false takes its creation back.
-  NewRowCommand(RosterTableModel& model, int row, bool create);
+  // `create`: the rows are created on save; false takes their creation back.
+  NewRowCommand(RosterTableModel& model, std::vector<std::size_t> rows, bool create);
   void undo() override;
   void redo() override;
 
  private:
   RosterTableModel& model_;
-  int row_;
+  std::vector<std::size_t> rows_;
   bool create_;
 };
 

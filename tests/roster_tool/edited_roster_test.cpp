@@ -295,7 +295,7 @@ TEST_F(EditedRosterTest, AnUpdateWaitsForSavedEditsAndEachOfItsPartsCanBeTakenBa
   EXPECT_EQ(shown.placesNotShown,
             (std::vector<std::pair<std::string, std::string>>{{"Fighters/SHW/Big Tom.txt", "Fighters/SHW/Tom Big.txt"}}));
   for (const ShownUpdate::Edit& edit : shown.edits) roster_.SetEdit(edit.row, edit.field, std::nullopt);
-  for (const std::size_t row : shown.newRows) roster_.SetCreation(row, false);
+  roster_.SetCreation(shown.newRows, false);
   roster_.SetTeamFilesToCopy({});
   EXPECT_FALSE(roster_.HasUnsavedEdits());
   EXPECT_TRUE(Save().Complete());
