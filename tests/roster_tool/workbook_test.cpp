@@ -327,6 +327,17 @@ TEST(Workbook, FailedExportKeepsTheFormerFile) {
   EXPECT_EQ(result.err, "error: Fighters/SHW/Big Tom.txt: cell B13: 40000 characters are more than a spreadsheet "
                         "cell holds (32767)\n");
   EXPECT_EQ(ReadBytes(workbook), "former");
+
+  // The same on the first row of a roster long enough that the files are read well ahead of
+  // the workbook: the reading stops too, and the export ends.
+  std::filesystem::copy_file(folder / "Fighters/SHW/Big Tom.txt", folder / "Fighters/FW/Aaa Long.txt");
+  for (int copy = 0; copy < 1500; ++copy)
+    std::filesystem::copy_file(folder / "Fighters/FW/Ana Ribeiro.txt",
+                               folder / ("Fighters/SHW/Copy " + std::to_string(copy) + ".txt"));
+  const RunResult first = Export(folder, workbook);
+  EXPECT_EQ(first.code, 1);
+  EXPECT_TRUE(first.err.starts_with("error: Fighters/FW/Aaa Long.txt: cell B2: ")) << first.err;
+  EXPECT_EQ(ReadBytes(workbook), "former");
   std::filesystem::remove(workbook);
 }
 
