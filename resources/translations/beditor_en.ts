@@ -413,6 +413,13 @@ The fighter is now in two category folders.</translation>
         <source>team files to copy</source>
         <translation>team files to copy</translation>
     </message>
+    <message numerus="yes">
+        <source>%n team file(s) created</source>
+        <translation>
+            <numerusform>%n team file created</numerusform>
+            <numerusform>%n team files created</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>beditor::RosterWindow</name>

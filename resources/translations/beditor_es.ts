@@ -413,6 +413,13 @@ El luchador está ahora en dos carpetas de categoría.</translation>
         <source>team files to copy</source>
         <translation>archivos de equipo por copiar</translation>
     </message>
+    <message numerus="yes">
+        <source>%n team file(s) created</source>
+        <translation>
+            <numerusform>%n archivo de equipo creado</numerusform>
+            <numerusform>%n archivos de equipo creados</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>beditor::RosterWindow</name>

@@ -50,7 +50,14 @@ class SaveReport : public roster::ImportWriteReport {
   const QStringList& Lines() const { return lines_; }
 
   static QString Summary(const roster::ImportCounts& counts) {
-    return RosterTableModel::tr("Saved: %1 changed, %2 moved, %3 created").arg(counts.changed).arg(counts.moved).arg(counts.created);
+    QString summary = RosterTableModel::tr("Saved: %1 changed, %2 moved, %3 created")
+                          .arg(counts.changed)
+                          .arg(counts.moved)
+                          .arg(counts.created);
+    // An update's team files, as `merge` counts them.
+    if (counts.teamFiles > 0)
+      summary += QStringLiteral("; ") + RosterTableModel::tr("%n team file(s) created", nullptr, counts.teamFiles);
+    return summary;
   }
 
  private:

@@ -379,6 +379,8 @@ TEST_F(RosterWindowTest, ARosterUpdateIsShownAsEditsUndoneAsOneStepAndSavedAsMer
   QTest::keyClick(&window_->Table(), Qt::Key_Y, Qt::ControlModifier);
   QTest::keyClick(&window_->Table(), Qt::Key_S, Qt::ControlModifier);
   EXPECT_TRUE(dialogs_.messages.empty()) << dialogs_.Texts().join('\n').toStdString();
+  EXPECT_TRUE(window_->statusBar()->currentMessage().endsWith("; 2 team file(s) created"))
+      << window_->statusBar()->currentMessage().toStdString();
   EXPECT_FALSE(window_->isWindowModified());
   auto after = roster::test::FolderBytes(folder_.Path());
   after.erase(EditorIn(folder_).filename().string());
