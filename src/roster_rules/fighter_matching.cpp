@@ -18,6 +18,28 @@ std::string IdentifierOf(const SnapshotFighter& fighter, FighterView& scratch) {
   return number ? id : std::string();
 }
 
+// The file's name without its folder, its ASCII letters in lower case: the editor moves a
+// fighter to another category under the same name, and a copy made on Windows may change the
+// name's case.
+std::string NameKey(const FighterFile& file) {
+  std::string name = file.Name();
+  for (char& c : name)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return name;
+}
+
+// Each name key that one fighter only of those not yet matched has, with that fighter.
+std::unordered_map<std::string, std::size_t> UniqueNames(const RosterSnapshot& roster,
+                                                         const std::vector<bool>& matched) {
+  std::unordered_map<std::string, std::size_t> holders;
+  for (std::size_t i = 0; i < roster.fighters.size(); ++i) {
+    if (matched[i]) continue;
+    const auto [holder, added] = holders.try_emplace(NameKey(roster.fighters[i].file), i);
+    if (!added) holder->second = kNone;
+  }
+  return holders;
+}
+
 std::vector<std::string> Identifiers(const RosterSnapshot& roster) {
   std::vector<std::string> ids;
   ids.reserve(roster.fighters.size());
@@ -63,6 +85,19 @@ std::vector<FighterPair> MatchFighters(const RosterSnapshot& mine, const RosterS
     if (theirsIndex == kNone || pairs[theirsIndex].mine) continue;
     const auto holder = mineHolders.find(id);
     if (holder == mineHolders.end() || holder->second == kNone || matched[holder->second]) continue;
+    pairs[theirsIndex].mine = holder->second;
+    matched[holder->second] = true;
+  }
+  // By file name last, among the fighters still unmatched on both sides: most files carry no
+  // identifier ("0"), and a fighter moved to another category keeps its name.
+  std::vector<bool> theirsMatched(theirs.fighters.size());
+  for (std::size_t i = 0; i < theirs.fighters.size(); ++i) theirsMatched[i] = pairs[i].mine.has_value();
+  const auto mineNames = UniqueNames(mine, matched);
+  for (const auto& [name, theirsIndex] : UniqueNames(theirs, theirsMatched)) {
+    if (theirsIndex == kNone) continue;
+    const auto holder = mineNames.find(name);
+    if (holder == mineNames.end() || holder->second == kNone) continue;
+    if (!mineIds[holder->second].empty() && !theirIds[theirsIndex].empty()) continue;  // they differ
     pairs[theirsIndex].mine = holder->second;
     matched[holder->second] = true;
   }

@@ -2,8 +2,9 @@
 // Which fighter of one roster is which of another's. The same place (category folder and file
 // name) first, unless both carry identifiers that differ; failing that, the same fighter
 // identifier (the Sherdog ID: a positive whole number, which each roster gives to one fighter
-// only): a fighter moved to another category or file name is then the same fighter, never a
-// second one.
+// only); failing that, the same file name in any case, in another folder, where one fighter
+// only of those left on each side has it and not both carry identifiers. A fighter moved to
+// another category or file name is then the same fighter, never a second one.
 #include <optional>
 #include <vector>
 

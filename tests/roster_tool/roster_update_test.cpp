@@ -42,7 +42,7 @@ void MakeUpdate(const fs::path& update) {
   WriteBytes(update / "Team/Blue Corner.txt", "1\r\n2\r\n3\r\n");
 }
 
-TEST(FighterMatching, ByPlaceThenByAnIdentifierHeldByOneFighterOnEachSide) {
+TEST(FighterMatching, ByPlaceThenByIdentifierThenByNameEachHeldByOneFighterOnEachSide) {
   const auto fighter = [](const std::string& cell, const std::string& id) {
     SnapshotFighter f;
     f.file = FileFromCell(cell);
@@ -67,8 +67,19 @@ TEST(FighterMatching, ByPlaceThenByAnIdentifierHeldByOneFighterOnEachSide) {
       {"an identifier two fighters claim", {fighter("LW/A.txt", "5"), fighter("HW/B.txt", "5")},
        {fighter("WW/A.txt", "5")}, {{-1, 0}, {0, -1}, {1, -1}}},
       {"placeholders", {fighter("LW/A.txt", "0"), fighter("LW/B.txt", "-1"), fighter("LW/C.txt", "07")},
-       {fighter("WW/A.txt", "0"), fighter("WW/B.txt", "-1"), fighter("WW/C.txt", "07")},
+       {fighter("WW/D.txt", "0"), fighter("WW/E.txt", "-1"), fighter("WW/F.txt", "07")},
        {{-1, 0}, {-1, 1}, {-1, 2}, {0, -1}, {1, -1}, {2, -1}}},
+      {"moved without identifiers", {fighter("LW/A.txt", "0")}, {fighter("WW/A.txt", "0")}, {{0, 0}}},
+      {"moved, its name in another case", {fighter("LW/Ana Lee.txt", "0")}, {fighter("WW/ANA LEE.txt", "0")},
+       {{0, 0}}},
+      {"moved, an identifier on one side", {fighter("LW/A.txt", "5")}, {fighter("WW/A.txt", "0")}, {{0, 0}}},
+      {"the same name, other identifiers", {fighter("LW/A.txt", "5")}, {fighter("WW/A.txt", "6")}, {{-1, 0}, {0, -1}}},
+      {"a name two fighters have", {fighter("LW/A.txt", "0"), fighter("HW/A.txt", "0")}, {fighter("WW/A.txt", "0")},
+       {{-1, 0}, {0, -1}, {1, -1}}},
+      {"a name is matched among the fighters left",
+       {fighter("LW/A.txt", "0"), fighter("HW/A.txt", "0")},
+       {fighter("HW/A.txt", "0"), fighter("WW/A.txt", "0")},
+       {{1, 0}, {0, 1}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -167,6 +178,10 @@ TEST(RosterMerge, WithABaseEachFieldIsMergedThreeWaysAndAConflictKeepsThePlayers
   EditLine(mine / ana.string(), kKicks, "10");
   EditLine(mine / ana.string(), kPunches, "13");
   fs::rename(mine / "Fighters/SHW/Big Tom.txt", mine / "Fighters/SHW/Thomas.txt");
+  // Ignacio has no identifier ("0"): the player's move is found by his file's name.
+  EditLine(mine / "Fighters/LW/Ignacio Brevanza.txt", kCategory, "1");
+  fs::rename(mine / "Fighters/LW/Ignacio Brevanza.txt", mine / "Fighters/WW/Ignacio Brevanza.txt");
+  EditLine(update / "Fighters/LW/Ignacio Brevanza.txt", kPunches, "19");
   EditLine(update / ana.string(), kPunches, "16");
   EditLine(update / ana.string(), kNationality, "Portugal");
   EditLine(update / "Fighters/SHW/Big Tom.txt", kPunches, "18");
@@ -185,6 +200,9 @@ TEST(RosterMerge, WithABaseEachFieldIsMergedThreeWaysAndAConflictKeepsThePlayers
   // The player's rename stays; the update's change to the fighter reaches it there.
   EXPECT_FALSE(fs::exists(mine / "Fighters/SHW/Big Tom.txt"));
   EXPECT_EQ(ReadBytes(mine / "Fighters/SHW/Thomas.txt"), ReadBytes(update / "Fighters/SHW/Big Tom.txt"));
+  EXPECT_FALSE(fs::exists(mine / "Fighters/LW/Ignacio Brevanza.txt"));
+  EXPECT_EQ(ReadBytes(mine / "Fighters/WW/Ignacio Brevanza.txt"),
+            WithLine(ReadBytes(update / "Fighters/LW/Ignacio Brevanza.txt"), kCategory, "1"));
 }
 
 // Planned whole first, by the import's rules: one fighter the merge cannot read, or a value
