@@ -6,12 +6,15 @@
 #include "core/csv.h"
 #include "core/file_access.h"
 #include "core/path_utf8.h"
+#include "roster_rules/export_target.h"
 
 namespace beditor::roster {
 
 CsvOutput::CsvOutput(const RosterContext& context, const std::string& fileName)
     : out_(context.out), fileName_(fileName) {
-  if (!fileName.empty()) file_.emplace(std::ios::out | std::ios::binary);
+  if (fileName.empty()) return;
+  CheckExportTarget(context.folder, PathFromUtf8(fileName));
+  file_.emplace(std::ios::out | std::ios::binary);
 }
 
 void CsvOutput::Finish() {

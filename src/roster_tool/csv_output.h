@@ -14,7 +14,8 @@ namespace beditor::roster {
 
 class CsvOutput {
  public:
-  // An empty name is standard output.
+  // An empty name is standard output. Throws BEditorError for a file no export may replace
+  // (CheckExportTarget).
   CsvOutput(const RosterContext& context, const std::string& fileName);
   std::ostream& Stream() { return file_ ? *file_ : out_; }
   // A file named is replaced whole, as a fighter file is saved: a failure leaves the former

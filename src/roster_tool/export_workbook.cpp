@@ -3,6 +3,7 @@
 #include "core/file_access.h"
 #include "core/path_utf8.h"
 #include "roster_rules/choice_lists.h"
+#include "roster_rules/export_target.h"
 #include "roster_rules/fighter_view.h"
 #include "roster_rules/roster_columns.h"
 #include "roster_rules/roster_files.h"
@@ -17,6 +18,7 @@ bool ExportsWorkbook(const ExportOptions& options) {
 }
 
 int RunWorkbookExport(const RosterContext& context, const ExportOptions& options) {
+  if (!options.outputFile.empty()) CheckExportTarget(context.folder, PathFromUtf8(options.outputFile));
   const ChoiceLists lists = ChoiceLists::Read(context);
   const RosterFiles roster = ListRoster(context);
   ReportUnlisted(roster, context.err);

@@ -28,6 +28,7 @@
 #include "qt_adapters/dialogs.h"
 #include "qt_adapters/error_box.h"
 #include "qt_adapters/path_text.h"
+#include "roster_rules/export_target.h"
 #include "roster_window/roster_cell_delegate.h"
 #include "roster_window/roster_filter_model.h"
 #include "roster_window/refusal_words.h"
@@ -524,6 +525,7 @@ void RosterWindow::ExportToSpreadsheet() {
     request.defaultSuffix = QStringLiteral("xlsx");
     const auto answer = dialogs_.GetSaveFileName(request);
     if (!answer) return;
+    roster::CheckExportTarget(folder_, ToPath(answer->path));
     const int rows = WriteShownRowsAsWorkbook(*model_, *filter_, ToPath(answer->path));
     statusBar()->showMessage(tr("%1 fighters exported to %2").arg(QLocale().toString(rows), answer->path), 10000);
   });

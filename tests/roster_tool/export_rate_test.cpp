@@ -155,5 +155,46 @@ TEST(Export, AFailedOutputFileKeepsTheFormerOne) {
 }
 #endif
 
+// -o names where a spreadsheet goes; a slip of the name never replaces a fighter file, a list
+// or a program, nor puts a file among the fighters or teams.
+TEST(Export, NoExportIsWrittenOverTheRostersOrProgramsFiles) {
+  const TempFolder folder = CopyOfFixture();
+  const TempFolder other = CopyOfFixture();  // another program folder, as a relative -o reaches it
+  WriteBytes(folder / "beditor", "program");
+  const auto before = FolderBytes(folder.Path());
+  const auto otherBefore = FolderBytes(other.Path());
+  struct Case {
+    std::filesystem::path output;
+    const char* says;
+  };
+  const std::vector<Case> refused = {
+      {folder / "Fighters/LW/Ignacio Brevanza.txt", "lies in the roster's Fighters folder"},
+      {folder / "Fighters/LW/New.csv", "lies in the roster's Fighters folder"},
+      {folder / "Fighters/../Team/Roster.xlsx", "lies in the roster's Team folder"},
+      {folder / "Config.txt", "exists and is no spreadsheet (.csv or .xlsx)"},
+      {folder / "beditor", "exists and is no spreadsheet (.csv or .xlsx)"},
+      {other / "Fighters/FW/Ana Ribeiro.txt", "exists and is no spreadsheet (.csv or .xlsx)"},
+  };
+  const std::vector<std::vector<std::string>> commands = {
+      {"export", "--format", "csv"}, {"export", "--format", "xlsx"}, {"rate", "--csv"}};
+  for (const Case& c : refused)
+    for (std::vector<std::string> arguments : commands) {
+      SCOPED_TRACE(PathToUtf8(c.output) + " " + arguments.back());
+      arguments.insert(arguments.end(), {"-o", PathToUtf8(c.output)});
+      const RunResult result = RunTool(folder.Path(), arguments);
+      EXPECT_EQ(result.code, 1);
+      EXPECT_NE(result.err.find(c.says), std::string::npos) << result.err;
+    }
+  EXPECT_EQ(FolderBytes(folder.Path()), before);
+  EXPECT_EQ(FolderBytes(other.Path()), otherBefore);
+
+  // A spreadsheet of either kind is replaced, in any case of its ending.
+  for (const char* name : {"roster.csv", "ROSTER.XLSX"}) {
+    WriteBytes(folder / name, "former");
+    EXPECT_EQ(RunTool(folder.Path(), {"export", "-o", PathToUtf8(folder / name)}).code, 0) << name;
+    EXPECT_NE(ReadBytes(folder / name), "former") << name;
+  }
+}
+
 }  // namespace
 }  // namespace beditor::roster::test
