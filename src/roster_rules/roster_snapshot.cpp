@@ -15,6 +15,7 @@ std::string SnapshotFighter::Line(std::size_t field, FighterView& scratch) const
 RosterSnapshot ReadSnapshot(const RosterContext& context) {
   RosterFiles listed = ListRoster(context);
   RosterSnapshot snapshot;
+  snapshot.folder = context.folder;
   snapshot.unlisted = std::move(listed.unlisted);
   snapshot.fighters.reserve(listed.files.size());
   FighterReader reader(context);

@@ -2,6 +2,7 @@
 // A program folder's roster read whole, for comparing it with another: every fighter file's
 // bytes and the names of the team files. A roster update is read this way, and so is the
 // player's own folder beside it.
+#include <filesystem>
 #include <optional>
 #include <map>
 #include <string>
@@ -24,6 +25,7 @@ struct SnapshotFighter {
 };
 
 struct RosterSnapshot {
+  std::filesystem::path folder;           // the program folder read
   std::vector<SnapshotFighter> fighters;  // in the order the roster is listed
   std::vector<UnlistedFolder> unlisted;   // category folders that could not be listed
   // The Team folder's files by team, UTF-8: "Iron Gym" -> "Iron Gym.txt" (the ending in any case).

@@ -43,8 +43,21 @@ class UpdatePlanner {
       else
         PlanNew(row, *pair.theirs);
     }
-    for (const auto& [team, file] : update_.teamFiles)
-      if (!mine_.teamFiles.count(team)) result_.teamFiles.push_back(file);
+    for (const auto& [team, file] : update_.teamFiles) {
+      if (mine_.teamFiles.count(team)) continue;
+      // Copied only as a file of the update's own: a folder, or a link that may lead anywhere
+      // on the player's disk, under a team file's name is refused.
+      std::error_code error;
+      const auto status = std::filesystem::symlink_status(update_.folder / "Team" / PathFromUtf8(file), error);
+      if (std::filesystem::is_regular_file(status)) {
+        result_.teamFiles.push_back(file);
+        continue;
+      }
+      result_.rowFiles.push_back("update: Team/" + file);
+      Refuse(++row, RefusalKind::FileUnreadable,
+             std::filesystem::is_symlink(status) ? "a link, not a file of the update's own: not copied"
+                                                 : "not a file: not copied");
+    }
     return std::move(result_);
   }
 
@@ -122,6 +135,13 @@ class UpdatePlanner {
     if (const SnapshotFighter* base = BaseOf(theirs); base && base->bytes == fighter.bytes) return;
     view_.Load(fighter.bytes);
     if (!Loadable(row, view_)) return;
+    // A new fighter comes whole: a file cut before its category line (an empty one, say) would
+    // be created in the category that a missing line ("0") selects, which the update never gave.
+    if (view_.storedLineCount <= record::kWeightCategory) {
+      Refuse(row, RefusalKind::FileUnreadable,
+             std::to_string(view_.storedLineCount) + " lines, cut before its weight category: not a whole fighter");
+      return;
+    }
     // In the folder its category selects, as the editor saves it, whatever folder the update
     // put it in.
     const auto folder = FolderFor(row, view_);

@@ -213,7 +213,7 @@ TEST(RosterMerge, AnUpdateTheImportWouldRefuseIsRefusedWhole) {
     std::function<void(const fs::path& mine, const fs::path& update)> spoil;
     const char* says;
   };
-  const std::vector<Case> cases = {
+  std::vector<Case> cases = {
       {"a file that cannot be read", [](const fs::path&, const fs::path& u) { fs::create_directory(u / "Fighters/LW/Not A File.txt"); },
        "file: "},
       {"a number line the editor cannot load",
@@ -235,7 +235,21 @@ TEST(RosterMerge, AnUpdateTheImportWouldRefuseIsRefusedWhole) {
                     WithLine(ReadBytes(m / "Fighters/HW/Ground Only.txt"), kSherdogId, "4004"));
        },
        "already exists"},
+      // Nothing to create it from: an empty file would land in the category a missing line
+      // selects.
+      {"a new fighter's file cut before its category",
+       [](const fs::path&, const fs::path& u) { WriteBytes(u / "Fighters/WW/Ghost.txt", ""); },
+       "update: Fighters/WW/Ghost.txt: file: 0 lines, cut before its weight category"},
+      {"a folder under a team file's name",
+       [](const fs::path&, const fs::path& u) { fs::create_directory(u / "Team/Aaa Folder.txt"); },
+       "update: Team/Aaa Folder.txt: file: not a file: not copied"},
   };
+#ifndef _WIN32
+  // A link could lead anywhere on the player's disk.
+  cases.push_back({"a link under a team file's name",
+                   [](const fs::path& m, const fs::path& u) { fs::create_symlink(m / "Config.txt", u / "Team/Evil.txt"); },
+                   "update: Team/Evil.txt: file: a link, not a file of the update's own"});
+#endif
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const auto mine = CopyOfFixture();
