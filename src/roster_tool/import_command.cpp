@@ -8,6 +8,7 @@
 #include "roster_workbook/workbook_reader.h"
 #include "roster_rules/import_plan.h"
 #include "roster_rules/import_write.h"
+#include "roster_rules/quoted_text.h"
 #include "roster_tool/plan_output.h"
 
 namespace beditor::roster {
@@ -37,6 +38,12 @@ int RunImport(const RosterContext& context, const ImportOptions& options) {
     csv = std::move(workbook.table);
   } else {
     csv = ReadImportCsv(bytes, options.csvFile);
+  }
+  if (!csv.ignoredColumns.empty()) {
+    // Said every time: a column the player meant as the roster's would otherwise pass unseen.
+    context.err << "note: not imported, no column of the roster:";
+    for (const std::string& column : csv.ignoredColumns) context.err << ' ' << Quoted(column);
+    context.err << '\n';
   }
   std::vector<std::string> refusals = csv.refusals;
   ImportPlan plan;

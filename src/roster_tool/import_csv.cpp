@@ -1,5 +1,6 @@
 #include "roster_tool/import_csv.h"
 
+#include <algorithm>
 #include <map>
 
 #include "core/csv.h"
@@ -17,13 +18,37 @@ std::string Located(const ImportCsv& csv, int row, int column, const std::string
   return csv.place(row, column) + ": " + message;
 }
 
+// A column's name as a slip of typing leaves it: its ASCII letters in lower case, the spaces
+// around it gone ("Punches ", "PUNCHES").
+std::string Loosely(std::string_view name) {
+  const auto start = name.find_first_not_of(' ');
+  if (start == std::string_view::npos) return {};
+  std::string loose(name.substr(start, name.find_last_not_of(' ') + 1 - start));
+  for (char& c : loose)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return loose;
+}
+
 // Finds the columns; false, with the CSV's refusals said, when the header will not do.
 bool ReadHeader(const CsvRecord& header, ImportCsv& csv) {
   std::map<std::string, int*> known = {{kFileColumn, &csv.fileColumn}};
   for (std::size_t i = 0; i < record::kFields.size(); ++i) known[record::kFields[i].column] = &csv.fieldColumns[i];
   for (std::size_t column = 0; column < header.cells.size(); ++column) {
-    const auto found = known.find(header.cells[column]);
-    if (found == known.end()) continue;  // ratings and columns of the user's own
+    const std::string& name = header.cells[column];
+    const auto found = known.find(name);
+    if (found == known.end()) {
+      // A roster column's name typed another way would have its edits dropped unseen.
+      const std::string loose = Loosely(name);
+      const auto meant =
+          std::find_if(known.begin(), known.end(), [&loose](const auto& entry) { return entry.first == loose; });
+      if (meant != known.end())
+        csv.refusals.push_back(Located(csv, header.row, static_cast<int>(column) + 1,
+                                       "the column " + Quoted(name) + " is not " + Quoted(meant->first) +
+                                           ": columns are named exactly as export names them"));
+      else if (std::find(kRatingColumns.begin(), kRatingColumns.end(), name) == kRatingColumns.end())
+        csv.ignoredColumns.push_back(name);  // a column of the user's own
+      continue;
+    }
     if (*found->second != kAbsent)
       csv.refusals.push_back(
           Located(csv, header.row, static_cast<int>(column) + 1, "the column " + Quoted(found->first) + " appears twice"));
@@ -79,7 +104,19 @@ ImportCsv ReadImportCsv(std::string_view csvBytes, std::string_view csvName) {
     csv.refusals.push_back(error.what());
     return csv;
   }
-  return RowsOfTable(table, std::move(csv), WithoutFormulaGuard);
+  csv = RowsOfTable(table, std::move(csv), WithoutFormulaGuard);
+  // A file cut off (a copy that stopped) ends inside its last row, whose last cell may be cut
+  // too ("1" of "10"): a last row short of the header's columns, with no line end after it.
+  const bool ended = !csvBytes.empty() && (csvBytes.back() == '\n' || csvBytes.back() == '\r');
+  if (!ended && table.records.size() > 1 && csv.refusals.empty()) {
+    const CsvRecord& last = table.records.back();
+    const std::size_t columns = table.records.front().cells.size();
+    if (last.cells.size() < columns)
+      csv.refusals.push_back(Located(csv, last.row, static_cast<int>(last.cells.size()),
+                                     "the file ends inside this row, " + std::to_string(last.cells.size()) + " of " +
+                                         std::to_string(columns) + " cells: it seems cut off"));
+  }
+  return csv;
 }
 
 ImportCsv ImportRowsOfTable(const CsvTable& table, std::function<std::string(int row, int column)> place) {

@@ -18,6 +18,8 @@ struct ImportCsv {
   // The CSV's own problems (its form, its header), as "FILE:ROW:COLUMN: message": no row is
   // read when there is one.
   std::vector<std::string> refusals;
+  // Columns of the user's own, which the import does not read (the ratings' not among them).
+  std::vector<std::string> ignoredColumns;
   int fileColumn = 0;  // from 1
   std::array<int, record::kFields.size()> fieldColumns{};  // from 1, 0 where absent
   // A cell's place as messages name it (row and column from 1): "FILE:ROW:COLUMN" for a CSV.

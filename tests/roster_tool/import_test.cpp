@@ -346,6 +346,7 @@ TEST(Import, ColumnsInAnyOrderAndOnlySomeOfThem) {
   const RunResult result =
       Import(folder, "notes,punches,file\nmine,16,FW/Ana Ribeiro.txt\n,,\nx,12,SHW/Big Tom.txt\n");
   EXPECT_EQ(result.code, 0) << result.err;
+  EXPECT_EQ(result.err, "note: not imported, no column of the roster: \"notes\"\n");
   EXPECT_EQ(result.out, "changed Fighters/FW/Ana Ribeiro.txt\n"
                         "changed Fighters/SHW/Big Tom.txt\n"
                         "2 changed, 0 moved, 0 created, 0 unchanged\n");
@@ -389,6 +390,9 @@ TEST(Import, RefusedInputsWriteNothing) {
        ":1:1: the required column \"file\" is missing"},
       {"a column twice", [](Rows& rows) { rows.front()[2] = "full_name"; },
        ":1:3: the column \"full_name\" appears twice"},
+      // Its edits would be dropped without a word.
+      {"a column's name typed another way", [](Rows& rows) { rows.front()[16] = "Punches "; },
+       ":1:17: the column \"Punches \" is not \"punches\": columns are named exactly as export names them"},
       {"ability above 20", [&](Rows& rows) { Cell(rows, ana, "kicks") = "21"; },
        ":2:18: kicks: \"21\" is not an integer from 1 to 20"},
       {"ability not whole", [&](Rows& rows) { Cell(rows, ana, "ground_game") = "7.5"; },
@@ -475,6 +479,12 @@ TEST(Import, MalformedOrMissingCsvIsRefused) {
   RunResult result = Import(folder, "file,punches\r\n\"FW/Ana Ribeiro.txt,12\r\n");
   EXPECT_EQ(result.code, 1);
   EXPECT_NE(result.err.find("-import.csv:2:1: the quote that opens this cell (line 2) is never closed\n"),
+            std::string::npos)
+      << result.err;
+  // Cut off inside its last row ("10" became "1"): no line end after a row short of its cells.
+  result = Import(folder, "file,punches,kicks\r\nFW/Ana Ribeiro.txt,1");
+  EXPECT_EQ(result.code, 1);
+  EXPECT_NE(result.err.find("-import.csv:2:2: the file ends inside this row, 2 of 3 cells: it seems cut off\n"),
             std::string::npos)
       << result.err;
   result = RunTool(folder.Path(), {"import", PathToUtf8(folder / "nowhere.csv")});
