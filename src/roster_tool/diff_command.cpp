@@ -79,7 +79,8 @@ std::string Summary(const RosterDiff& diff) {
       changed += !fighter.fields.empty() || fighter.unreadable;
     }
   }
-  return std::to_string(diff.fighters.size()) + " fighters differ: " + std::to_string(added) + " new, " +
+  const std::size_t differ = diff.fighters.size();
+  return std::to_string(differ) + (differ == 1 ? " fighter differs: " : " fighters differ: ") + std::to_string(added) + " new, " +
          std::to_string(own) + " only here, " + std::to_string(moved) + " moved, " + std::to_string(changed) +
          " changed; team files: " + std::to_string(diff.newTeams.size()) + " new, " +
          std::to_string(diff.ownTeams.size()) + " only here";

@@ -63,11 +63,16 @@ void PrintedReport::Written(const RowPlan& row) {
   }
 }
 
+// "row 5: " for an import, whose rows are the CSV's; nothing for a merge, which has none.
+std::string PrintedReport::RowWords(const RowPlan& row) const {
+  return command_ == "import" ? "row " + std::to_string(row.row) + ": " : std::string();
+}
+
 void PrintedReport::OldFileKept(const RowPlan& row, const std::string& reason) {
   progress_.Clear();
   context_.out << "copied " << row.source.Display() << " to " << row.target.Display() << '\n';
   context_.out.flush();
-  context_.err << "error: row " << row.row << ": " << row.source.Display()
+  context_.err << "error: " << RowWords(row) << row.source.Display()
                << " was not removed after it was written to " << row.target.Display()
                << ", so the fighter is in both folders: " << reason << '\n';
 }
@@ -75,10 +80,12 @@ void PrintedReport::OldFileKept(const RowPlan& row, const std::string& reason) {
 void PrintedReport::Stopped(const RowPlan& row, const std::string& file, const std::string& reason, int written) {
   progress_.Clear();
   context_.out.flush();
-  context_.err << "error: " << command_ << " stopped at row " << row.row << ", writing " << file << ": " << reason
-               << "\n"
+  const std::string at = RowWords(row);
+  context_.err << "error: " << command_ << " stopped " << (at.empty() ? "" : "at " + at.substr(0, at.size() - 2) + ", ")
+               << "writing " << file << ": " << reason << "\n"
                << file << " is untouched; " << written << (written == 1 ? " file was" : " files were")
-               << " written whole before it (listed above); rows after it were not " << done_ << "\n";
+               << " written whole before it (listed above); " << (at.empty() ? "the fighters" : "rows")
+               << " after it were not " << done_ << "\n";
 }
 
 int PrintedReport::Finished(const ImportWriteResult& result) {

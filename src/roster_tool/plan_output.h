@@ -37,6 +37,8 @@ class PrintedReport : public ImportWriteReport {
   int Finished(const ImportWriteResult& result);
 
  private:
+  std::string RowWords(const RowPlan& row) const;
+
   const RosterContext& context_;
   std::string command_;
   std::string done_;
