@@ -28,8 +28,15 @@ std::vector<std::string> TeamsOf(const std::vector<std::string>& files) {
 int RunMerge(const RosterContext& context, const MergeOptions& options) {
   const auto updateFolder = OtherProgramFolder(context, options.updateFolder, "the update");
   std::optional<RosterSnapshot> base;
-  if (!options.baseFolder.empty())
-    base = ReadOtherSnapshot(context, OtherProgramFolder(context, options.baseFolder, "the base"));
+  if (!options.baseFolder.empty()) {
+    const auto baseFolder = OtherProgramFolder(context, options.baseFolder, "the base");
+    // Against itself an update changes nothing: the run would take nothing and say so quietly.
+    std::error_code error;
+    if (std::filesystem::equivalent(baseFolder, updateFolder, error))
+      throw UnreadableFolderError("the base " + Quoted(options.baseFolder) + " is the update itself: give the "
+                                  "earlier version of the update as --base");
+    base = ReadOtherSnapshot(context, baseFolder);
+  }
   const RosterSnapshot mine = ReadSnapshot(context);
   const RosterSnapshot update = ReadOtherSnapshot(context, updateFolder);
   // A folder that could not be listed would look like fighters removed or new: nothing is

@@ -133,6 +133,11 @@ TEST(RosterDiff, AFolderThatIsNoProgramFolderOrTheRostersOwnIsTrouble) {
       EXPECT_NE(result.err.find("error: "), std::string::npos) << result.err;
     }
   }
+  // The update as its own base would take nothing, quietly.
+  const auto update = CopyOfFixture();
+  const RunResult itself = RunTool(mine.Path(), {"merge", update.Path().string(), "--base", update.Path().string()});
+  EXPECT_EQ(itself.code, 2);
+  EXPECT_NE(itself.err.find("is the update itself"), std::string::npos) << itself.err;
 }
 
 // Without a base the update's values are taken; moved fighters are moved, not copied; the
