@@ -65,6 +65,17 @@ bool ShowUpdate(RosterWindow& window, const std::filesystem::path& update) {
   return shown;
 }
 
+// A child process's task: the toolkit started, the window opened, the update shown if asked.
+void PeakOfWindow(const std::filesystem::path& folder, bool withUpdate) {
+  int argc = 1;
+  char name[] = "roster_window_benchmarks";
+  char* argv[] = {name, nullptr};
+  QApplication application(argc, argv);
+  NoDialogs dialogs;
+  auto window = OpenWindow(folder, dialogs);
+  if (withUpdate && !ShowUpdate(*window, UpdateBeside(folder))) std::cerr << "update refused\n";
+}
+
 void RegisterBenchmarks() {
   AddBenchmark("RosterWindow/check", [](benchmark::State& state) {
     const std::vector<std::string> arguments = {"--folder", Roster(kFighters).folder.string(), "check"};
@@ -127,25 +138,10 @@ void RegisterBenchmarks() {
                  "RosterWindow/ShowUpdate", kMaxUpdateToOpenRatio});
   AddComparison({"sort by Overall", "RosterWindow/SortOverallBare", "RosterWindow/SortByOverall", 0});
 
-  // Peak memory of a window on the folder, from before the toolkit starts to the painted table.
-  AddPeakTask("window", [](const std::filesystem::path& folder) {
-    int argc = 1;
-    char name[] = "roster_window_benchmarks";
-    char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
-    NoDialogs dialogs;
-    auto window = OpenWindow(folder, dialogs);
-  });
-  // The same with the update shown; the update is the roster's sibling folder.
-  AddPeakTask("window with update", [](const std::filesystem::path& folder) {
-    int argc = 1;
-    char name[] = "roster_window_benchmarks";
-    char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
-    NoDialogs dialogs;
-    auto window = OpenWindow(folder, dialogs);
-    if (!ShowUpdate(*window, UpdateBeside(folder))) std::cerr << "update refused\n";
-  });
+  // Peak memory of a window on the folder, from before the toolkit starts to the painted table,
+  // and the same with the update shown (the roster's sibling folder).
+  AddPeakTask("window", [](const std::filesystem::path& folder) { PeakOfWindow(folder, false); });
+  AddPeakTask("window with update", [](const std::filesystem::path& folder) { PeakOfWindow(folder, true); });
 }
 
 }  // namespace
