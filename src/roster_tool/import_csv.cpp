@@ -18,14 +18,16 @@ std::string Located(const ImportCsv& csv, int row, int column, const std::string
   return csv.place(row, column) + ": " + message;
 }
 
-// A column's name as a slip of typing leaves it: its ASCII letters in lower case, the spaces
-// around it gone ("Punches ", "PUNCHES").
+// A column's name as a person may type it: its ASCII letters in lower case and its digits,
+// nothing else ("Punches ", "PUNCHES", "Sherdog ID", "full name" with a no-break space).
 std::string Loosely(std::string_view name) {
-  const auto start = name.find_first_not_of(' ');
-  if (start == std::string_view::npos) return {};
-  std::string loose(name.substr(start, name.find_last_not_of(' ') + 1 - start));
-  for (char& c : loose)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  std::string loose;
+  for (const char c : name) {
+    if (c >= 'A' && c <= 'Z')
+      loose += static_cast<char>(c - 'A' + 'a');
+    else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+      loose += c;
+  }
   return loose;
 }
 
@@ -39,8 +41,8 @@ bool ReadHeader(const CsvRecord& header, ImportCsv& csv) {
     if (found == known.end()) {
       // A roster column's name typed another way would have its edits dropped unseen.
       const std::string loose = Loosely(name);
-      const auto meant =
-          std::find_if(known.begin(), known.end(), [&loose](const auto& entry) { return entry.first == loose; });
+      const auto meant = std::find_if(known.begin(), known.end(),
+                                      [&loose](const auto& entry) { return Loosely(entry.first) == loose; });
       if (meant != known.end())
         csv.refusals.push_back(Located(csv, header.row, static_cast<int>(column) + 1,
                                        "the column " + Quoted(name) + " is not " + Quoted(meant->first) +
@@ -66,8 +68,11 @@ const std::string& Cell(const CsvRecord& record, int column) {
              : kEmpty;
 }
 
-// The rows of the table; `cellText` makes each cell's text as the import takes it.
-ImportCsv RowsOfTable(const CsvTable& table, ImportCsv csv, std::string_view (*cellText)(std::string_view)) {
+// The rows of the table; `cellText` makes each cell's text as the import takes it. A CSV's row
+// short of cells says nothing of the fields it lacks (`shortKeepsLines`: they keep their
+// lines); a workbook's row simply has no empty cells at its end.
+ImportCsv RowsOfTable(const CsvTable& table, ImportCsv csv, std::string_view (*cellText)(std::string_view),
+                      bool shortKeepsLines) {
   if (table.records.empty()) {
     csv.refusals.push_back(Located(csv, 1, 1, "the file is empty: its first row names the columns"));
     return csv;
@@ -81,9 +86,11 @@ ImportCsv RowsOfTable(const CsvTable& table, ImportCsv csv, std::string_view (*c
     ImportRow& row = csv.rows.emplace_back();
     row.row = record.row;
     row.file = std::string(cellText(Cell(record, csv.fileColumn)));
-    for (std::size_t field = 0; field < record::kFields.size(); ++field)
-      if (csv.fieldColumns[field] != kAbsent)
-        row.cells[field] = std::string(cellText(Cell(record, csv.fieldColumns[field])));
+    for (std::size_t field = 0; field < record::kFields.size(); ++field) {
+      const int column = csv.fieldColumns[field];
+      if (column == kAbsent || (shortKeepsLines && static_cast<std::size_t>(column) > record.cells.size())) continue;
+      row.cells[field] = std::string(cellText(Cell(record, column)));
+    }
   }
   return csv;
 }
@@ -104,17 +111,15 @@ ImportCsv ReadImportCsv(std::string_view csvBytes, std::string_view csvName) {
     csv.refusals.push_back(error.what());
     return csv;
   }
-  csv = RowsOfTable(table, std::move(csv), WithoutFormulaGuard);
+  csv = RowsOfTable(table, std::move(csv), WithoutFormulaGuard, true);
   // A file cut off (a copy that stopped) ends inside its last row, whose last cell may be cut
-  // too ("1" of "10"): a last row short of the header's columns, with no line end after it.
+  // ("1" of "10", "27/06/" of a date): spreadsheets end a CSV with a line end.
   const bool ended = !csvBytes.empty() && (csvBytes.back() == '\n' || csvBytes.back() == '\r');
   if (!ended && table.records.size() > 1 && csv.refusals.empty()) {
     const CsvRecord& last = table.records.back();
-    const std::size_t columns = table.records.front().cells.size();
-    if (last.cells.size() < columns)
-      csv.refusals.push_back(Located(csv, last.row, static_cast<int>(last.cells.size()),
-                                     "the file ends inside this row, " + std::to_string(last.cells.size()) + " of " +
-                                         std::to_string(columns) + " cells: it seems cut off"));
+    csv.refusals.push_back(Located(csv, last.row, static_cast<int>(last.cells.size()),
+                                   "the file ends inside this row, with no line end after it: it seems cut off (a "
+                                   "whole CSV ends with a line end)"));
   }
   return csv;
 }
@@ -122,7 +127,7 @@ ImportCsv ReadImportCsv(std::string_view csvBytes, std::string_view csvName) {
 ImportCsv ImportRowsOfTable(const CsvTable& table, std::function<std::string(int row, int column)> place) {
   ImportCsv csv;
   csv.place = std::move(place);
-  return RowsOfTable(table, std::move(csv), AsItIs);
+  return RowsOfTable(table, std::move(csv), AsItIs, false);
 }
 
 std::string CsvRefusalLine(const ImportCsv& csv, const Refusal& refusal) {

@@ -353,6 +353,12 @@ TEST(Import, ColumnsInAnyOrderAndOnlySomeOfThem) {
   EXPECT_EQ(ReadBytes(folder / "Fighters/FW/Ana Ribeiro.txt").substr(0, 4), "16\r\n");
   EXPECT_EQ(ReadBytes(folder / "Fighters/SHW/Big Tom.txt").substr(0, 4), "12\r\n");
   EXPECT_EQ(ReadBytes(folder / "Fighters/SHW/Big Tom.txt").substr(4), before.at("Fighters/SHW/Big Tom.txt").substr(4));
+
+  // A row short of cells says nothing of the fields it lacks: their lines stay.
+  const std::string ana = ReadBytes(folder / "Fighters/FW/Ana Ribeiro.txt");
+  const RunResult shortRow = Import(folder, "file,punches,kicks,team\r\nFW/Ana Ribeiro.txt,17\r\n");
+  EXPECT_EQ(shortRow.code, 0) << shortRow.err;
+  EXPECT_EQ(ReadBytes(folder / "Fighters/FW/Ana Ribeiro.txt"), "17" + ana.substr(2));
 }
 
 TEST(Import, DryRunShowsEachFieldAndWritesNothing) {
@@ -393,6 +399,9 @@ TEST(Import, RefusedInputsWriteNothing) {
       // Its edits would be dropped without a word.
       {"a column's name typed another way", [](Rows& rows) { rows.front()[16] = "Punches "; },
        ":1:17: the column \"Punches \" is not \"punches\": columns are named exactly as export names them"},
+      {"a column's name typed as words", [](Rows& rows) { rows.front()[15] = "Sherdog\u00a0ID"; },
+       ":1:16: the column \"Sherdog\u00a0ID\" is not \"sherdog_id\": columns are named exactly as export names "
+       "them"},
       {"ability above 20", [&](Rows& rows) { Cell(rows, ana, "kicks") = "21"; },
        ":2:18: kicks: \"21\" is not an integer from 1 to 20"},
       {"ability not whole", [&](Rows& rows) { Cell(rows, ana, "ground_game") = "7.5"; },
@@ -481,12 +490,14 @@ TEST(Import, MalformedOrMissingCsvIsRefused) {
   EXPECT_NE(result.err.find("-import.csv:2:1: the quote that opens this cell (line 2) is never closed\n"),
             std::string::npos)
       << result.err;
-  // Cut off inside its last row ("10" became "1"): no line end after a row short of its cells.
-  result = Import(folder, "file,punches,kicks\r\nFW/Ana Ribeiro.txt,1");
-  EXPECT_EQ(result.code, 1);
-  EXPECT_NE(result.err.find("-import.csv:2:2: the file ends inside this row, 2 of 3 cells: it seems cut off\n"),
-            std::string::npos)
-      << result.err;
+  // Cut off inside its last row ("10" became "1", "27/06/1988" "27/06/"): no line end after it.
+  for (const char* cut : {"file,punches,kicks\r\nFW/Ana Ribeiro.txt,1", "file,birth_date\r\nFW/Ana Ribeiro.txt,27/06/"}) {
+    result = Import(folder, cut);
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find(":2:2: the file ends inside this row, with no line end after it: it seems cut off"),
+              std::string::npos)
+        << result.err;
+  }
   result = RunTool(folder.Path(), {"import", PathToUtf8(folder / "nowhere.csv")});
   EXPECT_EQ(result.code, 1);
   EXPECT_NE(result.err.find("Cannot open file"), std::string::npos) << result.err;
