@@ -1,6 +1,8 @@
 #include "roster_rules/fighter_matching.h"
 
 #include <string>
+
+#include "core/windows_1252.h"
 #include <unordered_map>
 
 namespace beditor::roster {
@@ -9,23 +11,35 @@ namespace {
 constexpr std::size_t kIdentifier = record::RowOf(record::Field::SherdogId);
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
-// A fighter's identifier: a Sherdog ID is a positive whole number. "0", an empty line and
-// spellings such as "00", "-1" or " 7" name no one: files carry them as placeholders.
+// A fighter's identifier, or nothing for a placeholder.
 std::string IdentifierOf(const SnapshotFighter& fighter, FighterView& scratch) {
   std::string id = fighter.Line(kIdentifier, scratch);
-  const bool number = !id.empty() && id.front() >= '1' && id.front() <= '9' &&
-                      id.find_first_not_of("0123456789") == std::string::npos;
-  return number ? id : std::string();
+  return IsFighterIdentifier(id) ? id : std::string();
 }
 
 // The file's name without its folder, its ASCII letters in lower case: the editor moves a
 // fighter to another category under the same name, and a copy made on Windows may change the
 // name's case.
 std::string NameKey(const FighterFile& file) {
-  std::string name = file.Name();
-  for (char& c : name)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return name;
+  const std::string name = file.Name();
+  // A fighter's name is Windows-1252 text: its letters are folded there ("PEÑA" is "peña").
+  std::optional<std::string> key = Utf8ToWindows1252(name);
+  if (!key) return name;
+  for (char& c : *key) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
+      c = static_cast<char>(byte + 0x20);
+    else if (byte == 0x8A || byte == 0x8C || byte == 0x8E)  // Š Œ Ž
+      c = static_cast<char>(byte + 0x10);
+    else if (byte == 0x9F)  // Ÿ
+      c = static_cast<char>(0xFF);
+  }
+  return *key;
+}
+
+// The full name's line, which a fighter moved to another category keeps.
+std::string FullNameOf(const SnapshotFighter& fighter, FighterView& scratch) {
+  return fighter.Line(record::RowOf(record::Field::FullName), scratch);
 }
 
 // Each name key that one fighter only of those not yet matched has, with that fighter.
@@ -61,6 +75,11 @@ std::unordered_map<std::string, std::size_t> UniqueIdentifiers(const std::vector
 
 }  // namespace
 
+bool IsFighterIdentifier(std::string_view line) {
+  return !line.empty() && line.front() >= '1' && line.front() <= '9' &&
+         line.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 std::vector<FighterPair> MatchFighters(const RosterSnapshot& mine, const RosterSnapshot& theirs) {
   const auto mineIds = Identifiers(mine);
   const auto theirIds = Identifiers(theirs);
@@ -89,7 +108,8 @@ std::vector<FighterPair> MatchFighters(const RosterSnapshot& mine, const RosterS
     matched[holder->second] = true;
   }
   // By file name last, among the fighters still unmatched on both sides: most files carry no
-  // identifier ("0"), and a fighter moved to another category keeps its name.
+  // identifier ("0"), and a fighter moved to another category keeps its name and its full name.
+  // One with an identifier would have been found by it; two full names are two fighters.
   std::vector<bool> theirsMatched(theirs.fighters.size());
   for (std::size_t i = 0; i < theirs.fighters.size(); ++i) theirsMatched[i] = pairs[i].mine.has_value();
   const auto mineNames = UniqueNames(mine, matched);
@@ -97,8 +117,12 @@ std::vector<FighterPair> MatchFighters(const RosterSnapshot& mine, const RosterS
     if (theirsIndex == kNone) continue;
     const auto holder = mineNames.find(name);
     if (holder == mineNames.end() || holder->second == kNone) continue;
-    if (!mineIds[holder->second].empty() && !theirIds[theirsIndex].empty()) continue;  // they differ
+    if (!mineIds[holder->second].empty() || !theirIds[theirsIndex].empty()) continue;
+    FighterView scratch;
+    if (FullNameOf(mine.fighters[holder->second], scratch) != FullNameOf(theirs.fighters[theirsIndex], scratch))
+      continue;
     pairs[theirsIndex].mine = holder->second;
+    pairs[theirsIndex].byName = true;
     matched[holder->second] = true;
   }
   for (std::size_t i = 0; i < mine.fighters.size(); ++i)

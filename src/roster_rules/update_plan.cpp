@@ -33,7 +33,18 @@ class UpdatePlanner {
 
   UpdatePlan Plan() {
     int row = 0;
-    for (const FighterPair& pair : MatchFighters(mine_, update_)) {
+    std::vector<FighterPair> pairs = MatchFighters(mine_, update_);
+    if (base_) {
+      // A fighter the update brought since the base is no fighter of the player's moved, whatever
+      // its name: the two are kept apart.
+      const std::size_t count = pairs.size();
+      for (std::size_t i = 0; i < count; ++i)
+        if (pairs[i].byName && !baseOf_[*pairs[i].theirs]) {
+          pairs.push_back({pairs[i].mine, std::nullopt});
+          pairs[i].mine.reset();
+        }
+    }
+    for (const FighterPair& pair : pairs) {
       ++row;
       result_.rowFiles.push_back(pair.mine ? mine_.fighters[*pair.mine].file.Display()
                                            : "update: " + update_.fighters[*pair.theirs].file.Display());
@@ -89,6 +100,13 @@ class UpdatePlanner {
     return true;
   }
 
+  // The base's fighter of the update's, where the base has one it could not read.
+  const SnapshotFighter* UnreadableBaseOf(std::size_t theirs) const {
+    if (!base_ || !baseOf_[theirs]) return nullptr;
+    const SnapshotFighter& fighter = base_->fighters[*baseOf_[theirs]];
+    return fighter.unreadable ? &fighter : nullptr;
+  }
+
   const SnapshotFighter* BaseOf(std::size_t theirs) const {
     if (!base_ || !baseOf_[theirs]) return nullptr;
     const SnapshotFighter& fighter = base_->fighters[*baseOf_[theirs]];
@@ -130,6 +148,11 @@ class UpdatePlanner {
       Refuse(row, RefusalKind::FileUnreadable, *fighter.unreadable);
       return;
     }
+    if (const SnapshotFighter* base = UnreadableBaseOf(theirs)) {
+      // Whether the player removed the fighter since cannot be told.
+      Refuse(row, RefusalKind::FileUnreadable, "base: " + base->file.Display() + ": " + *base->unreadable);
+      return;
+    }
     // The base had it and the player has it no more: the player removed it, and the update
     // did not change it since.
     if (const SnapshotFighter* base = BaseOf(theirs); base && base->bytes == fighter.bytes) return;
@@ -164,6 +187,11 @@ class UpdatePlanner {
         return;
       }
     }
+    if (const SnapshotFighter* base = UnreadableBaseOf(theirs)) {
+      // Without it the merge would be two-way, and the player's changes taken for the update's.
+      Refuse(row, RefusalKind::FileUnreadable, "base: " + base->file.Display() + ": " + *base->unreadable);
+      return;
+    }
     const SnapshotFighter* base = BaseOf(theirs);
     mineView_.Load(own.bytes);
     theirView_.Load(their.bytes);
@@ -184,6 +212,11 @@ class UpdatePlanner {
       if (layout.line >= theirView_.storedLineCount) continue;
       const auto line = static_cast<std::size_t>(layout.line);
       if (merge[field] == FieldMerge::Theirs) {
+        // A placeholder ("0") says the update has no identifier for the fighter, not that the
+        // player's is wrong.
+        if (layout.field == record::Field::SherdogId && !IsFighterIdentifier(theirView_.recordLines[line]) &&
+            IsFighterIdentifier(mineView_.recordLines[line]))
+          continue;
         if (record::IsNumberKind(layout.kind) && !theirView_.numbers[field]) {
           RefuseNumberLine(row, theirView_, layout);
           refused = true;

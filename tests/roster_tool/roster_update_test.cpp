@@ -43,10 +43,11 @@ void MakeUpdate(const fs::path& update) {
 }
 
 TEST(FighterMatching, ByPlaceThenByIdentifierThenByNameEachHeldByOneFighterOnEachSide) {
-  const auto fighter = [](const std::string& cell, const std::string& id) {
+  const auto fighter = [](const std::string& cell, const std::string& id, const std::string& fullName = "A") {
     SnapshotFighter f;
     f.file = FileFromCell(cell);
-    for (int line = 0; line < 35; ++line) f.bytes += (line == kSherdogId ? id : std::string("1")) + "\r\n";
+    for (int line = 0; line < 35; ++line)
+      f.bytes += (line == kSherdogId ? id : line == kFullName ? fullName : std::string("1")) + "\r\n";
     return f;
   };
   struct Case {
@@ -72,7 +73,13 @@ TEST(FighterMatching, ByPlaceThenByIdentifierThenByNameEachHeldByOneFighterOnEac
       {"moved without identifiers", {fighter("LW/A.txt", "0")}, {fighter("WW/A.txt", "0")}, {{0, 0}}},
       {"moved, its name in another case", {fighter("LW/Ana Lee.txt", "0")}, {fighter("WW/ANA LEE.txt", "0")},
        {{0, 0}}},
-      {"moved, an identifier on one side", {fighter("LW/A.txt", "5")}, {fighter("WW/A.txt", "0")}, {{0, 0}}},
+      {"moved, its name in another case beyond ASCII", {fighter("LW/Peña.txt", "0")}, {fighter("WW/PEÑA.txt", "0")},
+       {{0, 0}}},
+      // An identifier would have found it; a full name of its own is another fighter.
+      {"the same name, an identifier on one side", {fighter("LW/A.txt", "5")}, {fighter("WW/A.txt", "0")},
+       {{-1, 0}, {0, -1}}},
+      {"the same name, another full name", {fighter("LW/A.txt", "0", "Ann")}, {fighter("WW/A.txt", "0", "Anne")},
+       {{-1, 0}, {0, -1}}},
       {"the same name, other identifiers", {fighter("LW/A.txt", "5")}, {fighter("WW/A.txt", "6")}, {{-1, 0}, {0, -1}}},
       {"a name two fighters have", {fighter("LW/A.txt", "0"), fighter("HW/A.txt", "0")}, {fighter("WW/A.txt", "0")},
        {{-1, 0}, {0, -1}, {1, -1}}},
@@ -210,6 +217,34 @@ TEST(RosterMerge, WithABaseEachFieldIsMergedThreeWaysAndAConflictKeepsThePlayers
             WithLine(ReadBytes(update / "Fighters/LW/Ignacio Brevanza.txt"), kCategory, "1"));
 }
 
+// The base must say what changed: a fighter the update brought since it is not the player's
+// own of the same name, and a base file that cannot be read refuses the merge.
+TEST(RosterMerge, WithABaseANewFighterIsNotThePlayersOfTheSameNameAndAnUnreadableBaseRefuses) {
+  const auto base = CopyOfFixture();
+  const auto mine = CopyOfFixture();
+  const auto update = CopyOfFixture();
+  const std::string john = WithLine(WithLine(ReadBytes(mine / "Fighters/LW/Ignacio Brevanza.txt"), kFullName,
+                                             "John Doe"), kCategory, "-1");
+  WriteBytes(mine / "Fighters/FW/John Doe.txt", WithLine(john, kPunches, "3"));
+  WriteBytes(update / "Fighters/HW/John Doe.txt", WithLine(john, kCategory, "4"));
+  const auto ownJohn = ReadBytes(mine / "Fighters/FW/John Doe.txt");
+  const RunResult result = RunTool(mine.Path(), {"merge", update.Path().string(), "--base", base.Path().string()});
+  EXPECT_EQ(result.code, 0) << result.err;
+  EXPECT_EQ(ReadBytes(mine / "Fighters/FW/John Doe.txt"), ownJohn);
+  EXPECT_EQ(ReadBytes(mine / "Fighters/HW/John Doe.txt"), ReadBytes(update / "Fighters/HW/John Doe.txt"));
+
+  // Read as no base, the player's kicks would be taken for a change of the update's.
+  EditLine(mine / "Fighters/FW/Ana Ribeiro.txt", kKicks, "3");
+  EditLine(update / "Fighters/FW/Ana Ribeiro.txt", kPunches, "18");
+  fs::remove(base / "Fighters/FW/Ana Ribeiro.txt");
+  fs::create_directory(base / "Fighters/FW/Ana Ribeiro.txt");
+  const auto before = FolderBytes(mine.Path());
+  const RunResult refused = RunTool(mine.Path(), {"merge", update.Path().string(), "--base", base.Path().string()});
+  EXPECT_EQ(refused.code, 1);
+  EXPECT_NE(refused.err.find("file: base: Fighters/FW/Ana Ribeiro.txt: "), std::string::npos) << refused.err;
+  EXPECT_EQ(FolderBytes(mine.Path()), before);
+}
+
 // Planned whole first, by the import's rules: one fighter the merge cannot read, or a value
 // the editor could not load or the import would refuse, refuses it all; nothing is copied.
 TEST(RosterMerge, AnUpdateTheImportWouldRefuseIsRefusedWhole) {
@@ -287,11 +322,15 @@ TEST(RosterMerge, PlaceholdersAndShortFilesChangeNothingOfThePlayers) {
   std::size_t cut = 0;
   for (int line = 0; line < 26; ++line) cut = ana.find("\r\n", cut) + 2;
   WriteBytes(update / "Fighters/FW/Ana Ribeiro.txt", WithLine(ana.substr(0, cut), kPunches, "16"));
+  // The update has no identifier for Big Tom: his stays.
+  EditLine(update / "Fighters/SHW/Big Tom.txt", kSherdogId, "0");
   const std::string ignacio = ReadBytes(mine / "Fighters/LW/Ignacio Brevanza.txt");
   const std::string anaBefore = ReadBytes(mine / "Fighters/FW/Ana Ribeiro.txt");
+  const std::string tom = ReadBytes(mine / "Fighters/SHW/Big Tom.txt");
 
   const RunResult result = RunTool(mine.Path(), {"merge", update.Path().string()});
   EXPECT_EQ(result.code, 0) << result.err;
+  EXPECT_EQ(ReadBytes(mine / "Fighters/SHW/Big Tom.txt"), tom);
   EXPECT_EQ(ReadBytes(mine / "Fighters/LW/Ignacio Brevanza.txt"), ignacio);
   EXPECT_TRUE(fs::exists(mine / "Fighters/MW/Newcomer.txt"));
   EXPECT_EQ(ReadBytes(mine / "Fighters/FW/Ana Ribeiro.txt"), WithLine(anaBefore, kPunches, "16"));
