@@ -7,31 +7,47 @@
 namespace beditor::roster {
 namespace {
 
-// The folder holds `file`, at any depth. Compared as the system sees folders (links followed,
-// names in another case where the system ignores case), from the nearest one that exists.
-bool Holds(const std::filesystem::path& folder, const std::filesystem::path& file) {
+// The file a write to `file` reaches: its links followed, a dangling one too (the write would
+// create its target), the folders above it resolved ("Fighters/../Team/x" lies in Team).
+std::filesystem::path Reached(const std::filesystem::path& file) {
   std::error_code error;
-  if (!std::filesystem::is_directory(folder, error)) return false;
-  // "Fighters/../Team/x" lies in Team: the path is resolved as the system would first.
-  auto resolved = std::filesystem::weakly_canonical(std::filesystem::absolute(file, error), error);
-  if (error) resolved = file.lexically_normal();
-  for (auto parent = resolved.parent_path();; parent = parent.parent_path()) {
-    if (std::filesystem::equivalent(parent, folder, error)) return true;
-    if (parent == parent.parent_path()) return false;
+  std::filesystem::path path = std::filesystem::absolute(file, error);
+  if (error) return file.lexically_normal();
+  constexpr int kMostLinks = 40;  // as the system follows them
+  for (int link = 0; link < kMostLinks && std::filesystem::is_symlink(std::filesystem::symlink_status(path, error));
+       ++link) {
+    const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+    if (error) break;
+    path = target.is_absolute() ? target : path.parent_path() / target;
   }
+  const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
+  return error ? path.lexically_normal() : resolved;
+}
+
+bool IsNamedInAnyCase(const std::filesystem::path& folder, std::string_view name) {
+  const std::filesystem::path last = folder.filename();
+  return EndsInAnyCase(last.native(), name) && last.native().size() == name.size();
 }
 
 }  // namespace
 
 void CheckExportTarget(const std::filesystem::path& programFolder, const std::filesystem::path& file) {
   const std::string name = PathToUtf8(file);
-  for (const char* folder : {"Fighters", "Team"})
-    if (Holds(programFolder / folder, file))
-      throw BEditorError(name + ": lies in the roster's " + folder +
-                         " folder, where it would be taken for one of its files: export it elsewhere");
-  const std::filesystem::path fileName = file.filename();
+  const std::filesystem::path reached = Reached(file);
   std::error_code error;
-  if (std::filesystem::exists(std::filesystem::symlink_status(file, error)) &&
+  // The roster's own folders, and those of any other program folder the path leads into.
+  for (auto folder = reached.parent_path(); !folder.empty() && folder != folder.root_path();
+       folder = folder.parent_path()) {
+    for (const char* roster : {"Fighters", "Team"}) {
+      const bool own = std::filesystem::equivalent(folder, programFolder / roster, error);
+      if (own || (IsNamedInAnyCase(folder, roster) &&
+                  std::filesystem::is_directory(folder.parent_path() / "Fighters", error)))
+        throw BEditorError(name + ": lies in " + (own ? "the roster's " : "a program folder's ") + roster +
+                           " folder, where it would be taken for one of its files: export it elsewhere");
+    }
+  }
+  const std::filesystem::path fileName = reached.filename();
+  if (std::filesystem::exists(std::filesystem::symlink_status(reached, error)) &&
       !EndsInAnyCase(fileName.native(), ".csv") && !EndsInAnyCase(fileName.native(), ".xlsx"))
     throw BEditorError(name + ": exists and is no spreadsheet (.csv or .xlsx): an export replaces no other file; "
                               "choose another name");

@@ -54,20 +54,22 @@ class UpdatePlanner {
       else
         PlanNew(row, *pair.theirs);
     }
+    std::error_code error;
+    const bool linkedTeams = std::filesystem::is_symlink(std::filesystem::symlink_status(update_.folder / "Team", error));
     for (const auto& [team, file] : update_.teamFiles) {
       if (mine_.teamFiles.count(team)) continue;
       // Copied only as a file of the update's own: a folder, or a link that may lead anywhere
-      // on the player's disk, under a team file's name is refused.
-      std::error_code error;
+      // on the player's disk (the Team folder itself one), under a team file's name is refused.
       const auto status = std::filesystem::symlink_status(update_.folder / "Team" / PathFromUtf8(file), error);
-      if (std::filesystem::is_regular_file(status)) {
+      if (std::filesystem::is_regular_file(status) && !linkedTeams) {
         result_.teamFiles.push_back(file);
         continue;
       }
       result_.rowFiles.push_back("update: Team/" + file);
       Refuse(++row, RefusalKind::FileUnreadable,
-             std::filesystem::is_symlink(status) ? "a link, not a file of the update's own: not copied"
-                                                 : "not a file: not copied");
+             linkedTeams                           ? "the update's Team folder is a link, not a folder of its own: not copied"
+             : std::filesystem::is_symlink(status) ? "a link, not a file of the update's own: not copied"
+                                                   : "not a file: not copied");
     }
     return std::move(result_);
   }

@@ -167,14 +167,21 @@ TEST(Export, NoExportIsWrittenOverTheRostersOrProgramsFiles) {
     std::filesystem::path output;
     const char* says;
   };
-  const std::vector<Case> refused = {
+  std::vector<Case> refused = {
       {folder / "Fighters/LW/Ignacio Brevanza.txt", "lies in the roster's Fighters folder"},
+      {other / "Fighters/LW/New.txt", "lies in a program folder's Fighters folder"},
       {folder / "Fighters/LW/New.csv", "lies in the roster's Fighters folder"},
       {folder / "Fighters/../Team/Roster.xlsx", "lies in the roster's Team folder"},
       {folder / "Config.txt", "exists and is no spreadsheet (.csv or .xlsx)"},
       {folder / "beditor", "exists and is no spreadsheet (.csv or .xlsx)"},
-      {other / "Fighters/FW/Ana Ribeiro.txt", "exists and is no spreadsheet (.csv or .xlsx)"},
+      {other / "Fighters/FW/Ana Ribeiro.txt", "lies in a program folder's Fighters folder"},
   };
+#ifndef _WIN32
+  // A link is followed as the write would follow it, one that leads nowhere yet too.
+  const TempFolder links;
+  std::filesystem::create_symlink(folder / "Fighters/HW/New.txt", links / "new.csv");
+  refused.push_back({links / "new.csv", "lies in the roster's Fighters folder"});
+#endif
   const std::vector<std::vector<std::string>> commands = {
       {"export", "--format", "csv"}, {"export", "--format", "xlsx"}, {"rate", "--csv"}};
   for (const Case& c : refused)

@@ -289,6 +289,14 @@ TEST(RosterMerge, AnUpdateTheImportWouldRefuseIsRefusedWhole) {
   cases.push_back({"a link under a team file's name",
                    [](const fs::path& m, const fs::path& u) { fs::create_symlink(m / "Config.txt", u / "Team/Evil.txt"); },
                    "update: Team/Evil.txt: file: a link, not a file of the update's own"});
+  cases.push_back({"a Team folder that is a link",
+                   [](const fs::path&, const fs::path& u) {
+                     fs::remove_all(u / "Team");
+                     fs::create_directory(u / "Elsewhere");
+                     WriteBytes(u / "Elsewhere/Private.txt", "secret\r\n");
+                     fs::create_directory_symlink(u / "Elsewhere", u / "Team");
+                   },
+                   "update: Team/Private.txt: file: the update's Team folder is a link"});
 #endif
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
