@@ -54,6 +54,14 @@ class UpdatePlanner {
       else
         PlanNew(row, *pair.theirs);
     }
+    PlanTeamFiles(row);
+    return std::move(result_);
+  }
+
+ private:
+  // The update's team files the player lacks; a refused one is named as a row numbered on from
+  // the fighters' last, `row`.
+  void PlanTeamFiles(int row) {
     std::error_code error;
     const bool linkedTeams = std::filesystem::is_symlink(std::filesystem::symlink_status(update_.folder / "Team", error));
     for (const auto& [team, file] : update_.teamFiles) {
@@ -71,10 +79,8 @@ class UpdatePlanner {
              : std::filesystem::is_symlink(status) ? "a link, not a file of the update's own: not copied"
                                                    : "not a file: not copied");
     }
-    return std::move(result_);
   }
 
- private:
   void Refuse(int row, RefusalKind kind, std::string value) {
     Refusal refusal;
     refusal.row = row;
@@ -102,17 +108,24 @@ class UpdatePlanner {
     return true;
   }
 
-  // The base's fighter of the update's, where the base has one it could not read.
-  const SnapshotFighter* UnreadableBaseOf(std::size_t theirs) const {
-    if (!base_ || !baseOf_[theirs]) return nullptr;
-    const SnapshotFighter& fighter = base_->fighters[*baseOf_[theirs]];
-    return fighter.unreadable ? &fighter : nullptr;
+  // The base's fighter of the update's, read or not; none without a base or a match in it.
+  const SnapshotFighter* BaseFighterOf(std::size_t theirs) const {
+    return base_ && baseOf_[theirs] ? &base_->fighters[*baseOf_[theirs]] : nullptr;
   }
 
   const SnapshotFighter* BaseOf(std::size_t theirs) const {
-    if (!base_ || !baseOf_[theirs]) return nullptr;
-    const SnapshotFighter& fighter = base_->fighters[*baseOf_[theirs]];
-    return fighter.unreadable ? nullptr : &fighter;
+    const SnapshotFighter* fighter = BaseFighterOf(theirs);
+    return fighter && !fighter->unreadable ? fighter : nullptr;
+  }
+
+  // A base file that could not be read refuses the row: without it a merge would be two-way,
+  // the player's changes taken for the update's, and whether the player removed a fighter
+  // since could not be told.
+  bool RefusedForBase(int row, std::size_t theirs) {
+    const SnapshotFighter* base = BaseFighterOf(theirs);
+    if (!base || !base->unreadable) return false;
+    Refuse(row, RefusalKind::FileUnreadable, "base: " + base->file.Display() + ": " + *base->unreadable);
+    return true;
   }
 
   // The category folder the fighter's category line selects; a refusal when it selects none.
@@ -150,11 +163,7 @@ class UpdatePlanner {
       Refuse(row, RefusalKind::FileUnreadable, *fighter.unreadable);
       return;
     }
-    if (const SnapshotFighter* base = UnreadableBaseOf(theirs)) {
-      // Whether the player removed the fighter since cannot be told.
-      Refuse(row, RefusalKind::FileUnreadable, "base: " + base->file.Display() + ": " + *base->unreadable);
-      return;
-    }
+    if (RefusedForBase(row, theirs)) return;
     // The base had it and the player has it no more: the player removed it, and the update
     // did not change it since.
     if (const SnapshotFighter* base = BaseOf(theirs); base && base->bytes == fighter.bytes) return;
@@ -189,11 +198,7 @@ class UpdatePlanner {
         return;
       }
     }
-    if (const SnapshotFighter* base = UnreadableBaseOf(theirs)) {
-      // Without it the merge would be two-way, and the player's changes taken for the update's.
-      Refuse(row, RefusalKind::FileUnreadable, "base: " + base->file.Display() + ": " + *base->unreadable);
-      return;
-    }
+    if (RefusedForBase(row, theirs)) return;
     const SnapshotFighter* base = BaseOf(theirs);
     mineView_.Load(own.bytes);
     theirView_.Load(their.bytes);

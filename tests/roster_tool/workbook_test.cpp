@@ -14,6 +14,7 @@
 #include "roster_tool/formula_guard.h"
 #include "roster_workbook/workbook_columns.h"
 #include "roster_workbook/workbook_reader.h"
+#include "support/line_edit.h"
 
 namespace beditor::roster::test {
 namespace {
@@ -24,11 +25,7 @@ using Kind = WorkbookCell::Kind;
 
 // Sets line `line` (from 0) of the fighter file to `text` (UTF-8, stored as Windows-1252).
 void SetLine(const std::filesystem::path& file, int line, const std::string& text) {
-  std::string bytes = ReadBytes(file);
-  std::size_t start = 0;
-  for (int i = 0; i < line; ++i) start = bytes.find("\r\n", start) + 2;
-  bytes.replace(start, bytes.find("\r\n", start) - start, *Utf8ToWindows1252(text));
-  WriteBytes(file, bytes);
+  WriteBytes(file, beditor::test::WithLine(ReadBytes(file), line, *Utf8ToWindows1252(text)));
 }
 
 // Texts a spreadsheet would take for something else: numbers, dates, formulas, its own
